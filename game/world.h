@@ -231,6 +231,8 @@ extern int32_t resumeAfterScreen;  // an overlay hands the turn back with NextBa
 extern int32_t gamePhase;       // GamePhase
 extern int32_t levelEnd;        // end-of-frame request, LEVEL_END_...
 extern int32_t levelStartFlash; // the next frame fades from white into the game palette
+extern int32_t extraLifeFlash;  // the extra-ball sparkle: 0 idle, 1 forward, -1 backward
+extern Q2SL_sprite spareBallIcon;  // the spare-ball row's icon; a spare ball flies from it
 
 // Puts every record of the game world back to its start-of-program value.
 void ResetWorld();
