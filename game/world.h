@@ -5,6 +5,7 @@
 // games and the status display share.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -85,6 +86,9 @@ extern Q2SL_spriteType* ballSpriteType;
 extern Q2SL_spriteType* enemySpriteType;
 extern Q2SL_spriteType* capsuleSpriteType;
 
+// The playfield view of the back buffer, where the rules draw; set by the game mode set-up.
+extern Q2SL_buffer* playfieldView;
+
 // ---------------------------------------------------------------------------------------
 // Per-player and game counters (world.cpp unless noted)
 
@@ -100,6 +104,9 @@ extern int32_t frameTick;           // 0, 1, 2, 0, ... once per game frame
 
 // Applies the difficulty table to player p: start speed, pad key step and bullets per block.
 void SetDifficulty(int p, int d);
+
+// Plays a sound group panned at the centre of a sprite.
+void PlayAt(int group, const Q2SL_sprite& sprite);
 
 // Adds p to the current player's score, to enemyScore and to the current player's
 // extra-ball counter, all three together.
@@ -122,8 +129,8 @@ extern Q2SL_sprite blocks[2][NUM_CELLS];  // one field per player; kind = the sp
 extern int32_t blocksLeft[2];             // blocks still to break to clear the level
 extern int32_t blockHitRun;               // block hits since a ball last touched a pad
 extern Q2SL_sprite* lastBlock;            // the block most recently passed to BreakBlock
-extern const int32_t blockPoints[NUM_BLOCK_KINDS];  // points for a hit, by kind
-extern const int32_t blockFlags[NUM_BLOCK_KINDS];   // 1 counts in blocksLeft, 2 stops arrows
+extern const std::array<int32_t, NUM_BLOCK_KINDS> blockPoints;  // points for a hit, by kind
+extern const std::array<int32_t, NUM_BLOCK_KINDS> blockFlags;   // 1 counts, 2 stops arrows
 
 // ---------------------------------------------------------------------------------------
 // Balls (balls.cpp): one slot per ball of the level, all arrays numBalls long.
