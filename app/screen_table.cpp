@@ -1,0 +1,25 @@
+// The table of every screen's entry points.
+#include "app/screen_table.h"
+
+#include "app/shell.h"
+#include "screens/placeholder.h"
+
+ScreenEntry modeScreens[MODE_COUNT] = {
+    {[] { PlaceholderStart(0); }, [] { PlaceholderFrame(0); }, nullptr},  // intro
+    {[] { PlaceholderStart(1); }, [] { PlaceholderFrame(1); }, nullptr},  // main menu
+    {[] { PlaceholderStart(2); }, [] { PlaceholderFrame(2); }, nullptr},  // game
+    {nullptr, ExitWindowsLoop, nullptr},                                   // quit
+};
+
+ScreenEntry overlayScreens[OVERLAY_COUNT] = {
+    {},  // exit confirmation
+    {},  // difficulty and players
+    {},  // not used
+    {},  // development menu
+    {},  // options
+    {},  // pause
+    {},  // high-score name entry
+    {},  // high-score table
+    {},  // help and info
+    {},  // victory
+};
