@@ -86,6 +86,9 @@ extern Q2SL_spriteType* ballSpriteType;
 extern Q2SL_spriteType* enemySpriteType;
 extern Q2SL_spriteType* capsuleSpriteType;
 
+// This frame's keyboard, indexed by key code (0x80 = down); read by the game frame.
+extern uint8_t keyboardState[256];
+
 // The playfield view of the back buffer, where the rules draw; set by the game mode set-up.
 extern Q2SL_buffer* playfieldView;
 
