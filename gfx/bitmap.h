@@ -54,6 +54,8 @@ struct BitmapFile {
 // Reads a picture from a game path ("MainMenu.bmp"): 8, 16 or 24 bits per pixel, 24-bit
 // pixels converted to 5-5-5 16-bit ones. 1, or 0 for a missing, truncated or corrupt file.
 int Load_Bitmap_File(BitmapFile* bitmap, const char* gamePath);
+// The same from a real filesystem path (tools and tests).
+int Load_Bitmap_Path(BitmapFile* bitmap, const char* realPath);
 // Frees the pixels; returns 1.
 int Unload_Bitmap_File(BitmapFile* bitmap);
 // Reverses the order of the lines so that the first line in memory is the top row.

@@ -35,6 +35,8 @@ public:
     // Reads the picture, its pixels and palette from a game path ("Backs\\Stars.pcx").
     // 1, or 0 when the file is missing, truncated, corrupt or larger than the limits.
     int Load(const char* gamePath);
+    // The same from a real filesystem path (tools and tests).
+    int LoadFile(const char* realPath);
     // Writes the picture to a real path; 1, or 0 when a write fails.
     int Save(const char* realPath);
     // Takes a copy of width x height pixels and the palette's colours, then writes them.
@@ -46,6 +48,12 @@ public:
     virtual int ReadPCX(int handle);
     // Decodes the run-length pixels that fill the file up to its last 769 bytes.
     int ReadBuffer(int handle, int64_t fileSize);
+
+private:
+    void KeepPath(const char* from);
+    int WritePicture(int handle) const;
+
+public:
 
     int Width() const { return pcxHeader.xMax + 1; }
     int Height() const { return pcxHeader.yMax + 1; }
