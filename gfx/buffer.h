@@ -148,9 +148,12 @@ public:
     uint16_t* currentRuns = nullptr;    // per row: spans in use
     uint16_t* numURuns = nullptr;       // per row: capacity
 
+protected:
+    // Takes the owner's memory, run lists, group and view.
+    void CopyFrom(const Q2SL_drawBuffer& owner);
+
 private:
     void FreeRunLists();
-    void CopyFrom(const Q2SL_drawBuffer& owner);
     Q2SL_buffer* ownSharers[kMaxSharers] = {};
 };
 
@@ -169,10 +172,8 @@ public:
 
     int Lock() override;
     int Unlock() override;
+    // Blits onto the screen, and its Draw onto a buffer, use the display's surface.
     I_Surface* TargetSurface() const override { return primary; }
-    // Copies the display onto a buffer.
-    void Draw(Q2SL_buffer* dest) override;
-    using Q2SL_drawBuffer::Draw;
     // A screen joins only another screen's group.
     int Attach(Q2SL_drawBuffer* owner) override;
     virtual int Attach(Q2SL_screen* owner);

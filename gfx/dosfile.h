@@ -21,6 +21,7 @@ int32_t Dos_Write(int handle, const void* source, uint32_t count);
 // Moves the position (origin as for fseek); the new position or -1.
 int64_t Dos_Seek(int handle, int64_t offset, int origin);
 int64_t Dos_Size(int handle);
+// Closes the file and frees its slot of the buffered reader.
 void Dos_Close(int handle);
 
 // Reads count bytes for a handle through its slot; *delivered gets the bytes copied.

@@ -38,7 +38,9 @@ struct Q2SL_bitmap {
 
     // Frees the rows, their runs and the pixel block.
     void Delete();
-    int Read(int handle);
+    // Reads the runs of a picture of width x height whose pixels are given (kept by the
+    // caller); 0 when a run leaves the picture, runs overlap or the count disagrees.
+    int Read(int handle, const uint8_t* picture);
     int Write(int handle) const;
 };
 

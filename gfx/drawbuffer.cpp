@@ -1,0 +1,206 @@
+// Shareable buffers (views onto one surface), the display, and the library-wide drawing
+// state.
+#include <algorithm>
+#include <cstring>
+
+#include "app/shell.h"
+#include "gfx/buffer.h"
+
+Q2SL_screen screen;
+Q2SL_drawBuffer dBuffer;
+int32_t shadowMode = 0;
+int32_t shadowOffsetX = 0;
+int32_t shadowOffsetY = 0;
+Q2SL_palette* shadowPalette = nullptr;
+
+void Q2SL_Error(const char* text)
+{
+    I_ShowCursor(true);
+    I_MessageBox("WinQ2SL Error", text);
+}
+
+int DD_Fill_Surface(I_Surface* s, uint8_t colour)
+{
+    if (s)
+        I_FillSurface(s, colour);
+    return 1;
+}
+
+Q2SL_drawBuffer::Q2SL_drawBuffer()
+{
+    hasSharers = 1;
+    sharers = ownSharers;
+}
+
+void Q2SL_drawBuffer::FreeRunLists()
+{
+    if (!OwnsMemory()) {
+        usedRuns = nullptr;
+        currentRuns = numURuns = nullptr;
+        return;
+    }
+    if (usedRuns) {
+        for (uint16_t r = 0; r < height; ++r)
+            my_delete(usedRuns[r], "usedRuns");
+    }
+    my_delete(usedRuns, "usedRuns");
+    my_delete(currentRuns, "currentRuns");
+    my_delete(numURuns, "numURuns");
+}
+
+void Q2SL_drawBuffer::Delete()
+{
+    FreeRunLists();
+    Q2SL_buffer::Delete();
+}
+
+void Q2SL_drawBuffer::CopyFrom(const Q2SL_drawBuffer& owner)
+{
+    usedRuns = owner.usedRuns;
+    currentRuns = owner.currentRuns;
+    numURuns = owner.numURuns;
+    pixels = owner.pixels;
+    pitch = owner.pitch;
+    sharers = owner.sharers;
+    sharerCount = owner.sharerCount;
+    viewX = owner.viewX;
+    viewY = owner.viewY;
+    viewWidth = owner.viewWidth;
+    viewHeight = owner.viewHeight;
+}
+
+int Q2SL_drawBuffer::Attach(Q2SL_drawBuffer* owner)
+{
+    if (!owner || owner == this || *owner->sharerCount >= kMaxSharers)
+        return 0;
+    CopyFrom(*owner);
+    width = owner->width;
+    height = owner->height;
+    surface = owner->surface;
+    sharers[(*sharerCount)++] = this;
+    return 1;
+}
+
+void Q2SL_drawBuffer::Reattach(Q2SL_drawBuffer* owner)
+{
+    if (!owner || owner == this)
+        return;
+    CopyFrom(*owner);
+    width = owner->width;
+    height = owner->height;
+    surface = owner->surface;
+}
+
+void Q2SL_drawBuffer::Reset()
+{
+    if (currentRuns)
+        std::fill(currentRuns, currentRuns + height, uint16_t(0));
+}
+
+int Q2SL_drawBuffer::InitBuffer()
+{
+    if (!OwnsMemory())
+        return 0;
+    FreeRunLists();
+    usedRuns = static_cast<Q2SL_usedRun**>(my_new(sizeof(Q2SL_usedRun*) * height, "usedRuns"));
+    currentRuns = static_cast<uint16_t*>(my_new(sizeof(uint16_t) * height, "currentRuns"));
+    numURuns = static_cast<uint16_t*>(my_new(sizeof(uint16_t) * height, "numURuns"));
+    for (uint16_t r = 0; r < height; ++r) {
+        numURuns[r] = static_cast<uint16_t>(width / 2 + 1);
+        usedRuns[r] = static_cast<Q2SL_usedRun*>(my_new(sizeof(Q2SL_usedRun) * numURuns[r], "usedRuns"));
+    }
+    Reset();
+    return 1;
+}
+
+void Q2SL_drawBuffer::Draw(Q2SL_buffer* dest)
+{
+    I_Surface* from = TargetSurface();
+    I_Surface* to = dest ? dest->TargetSurface() : nullptr;
+    if (!from || !to)
+        return;
+    const I_Rect area{0, 0, std::min(viewWidth, dest->viewWidth), std::min(viewHeight, dest->viewHeight)};
+    I_Blt(to, dest->viewX, dest->viewY, from, area, false);
+}
+
+Q2SL_screen::Q2SL_screen()
+{
+    isScreen = 1;
+}
+
+int Q2SL_screen::InitDirectX()
+{
+    // The platform brings the display up before the game starts.
+    return 1;
+}
+
+int Q2SL_screen::SetVideoMode(int w, int h, int bitsPerPixel)
+{
+    primary = nullptr;
+    pixels = nullptr;
+    if (!I_SetVideoMode(w, h, bitsPerPixel))
+        return 0;
+    primary = I_PrimarySurface();
+    if (!primary) {
+        Q2SL_Error("CreateSurface failed");
+        return 0;
+    }
+    width = viewWidth = static_cast<uint16_t>(w);
+    height = viewHeight = static_cast<uint16_t>(h);
+    depth = static_cast<uint16_t>(bitsPerPixel);
+    return 1;
+}
+
+int Q2SL_screen::AttachPalette(const Q2SL_palette& palette)
+{
+    return palette.Set();
+}
+
+int Q2SL_screen::AttachPalette(const Q2SL_floatPalette& palette)
+{
+    return palette.Set();
+}
+
+void Q2SL_screen::Vsync()
+{
+    I_WaitVBlank();
+}
+
+void Q2SL_screen::ReleaseDirectX()
+{
+    // The platform owns the display's surface: forget it.
+    pixels = nullptr;
+    primary = nullptr;
+}
+
+int Q2SL_screen::Lock()
+{
+    if (!primary)
+        return 0;
+    pixels = I_LockSurface(primary, &pitch);
+    return pixels != nullptr;
+}
+
+int Q2SL_screen::Unlock()
+{
+    if (!primary)
+        return 0;
+    I_UnlockSurface(primary);
+    pixels = nullptr;
+    return 1;
+}
+
+int Q2SL_screen::Attach(Q2SL_drawBuffer* /*owner*/)
+{
+    return 0;
+}
+
+int Q2SL_screen::Attach(Q2SL_screen* owner)
+{
+    if (!owner || owner == this || *owner->sharerCount >= kMaxSharers)
+        return 0;
+    CopyFrom(*owner);
+    primary = owner->primary;
+    sharers[(*sharerCount)++] = this;
+    return 1;
+}
