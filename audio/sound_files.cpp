@@ -61,7 +61,7 @@ bool ReadWAV(const std::vector<uint8_t>& file, SoundData& out)
 
     // The samples follow the format: the search goes on after the "fmt " chunk.
     Chunk data;
-    if (!FindChunk(file, fmt.body + fmt.size + (fmt.size & 1), riffEnd, "data", data))
+    if (!FindChunk(file, fmt.body + fmt.size + (fmt.size & 1), riffEnd, "data", data) || data.size == 0)
         return false;
     out.offset = data.body;
     out.count = data.size;
@@ -81,7 +81,7 @@ bool ReadVOC(const std::vector<uint8_t>& file, SoundData& out)
         return false;
     const uint8_t* header = file.data() + block;
     const size_t length = Get24(header + 1);
-    if (length < 6 || length - 6 > file.size() - (block + 6))
+    if (length <= 6 || length - 6 > file.size() - (block + 6))
         return false;
     const int timeConstant = header[4];
     out.offset = block + 6;

@@ -16,8 +16,9 @@ struct SoundData {
 };
 
 // A RIFF "WAVE" file: a "fmt " chunk of at least 18 bytes with format tag 1, followed by a
-// "data" chunk. False when the file does not have that shape or a chunk runs past its end.
+// "data" chunk. False when the file does not have that shape, a chunk runs past its end or
+// there are no samples.
 bool ReadWAV(const std::vector<uint8_t>& file, SoundData& out);
 // A VOC file: only the first block, found through the byte at offset 20, is played. False
-// when the block or its samples run past the end of the file.
+// when the block or its samples run past the end of the file, or there are no samples.
 bool ReadVOC(const std::vector<uint8_t>& file, SoundData& out);

@@ -1,5 +1,4 @@
 // The sound slots: every effect and every copy of one holds a slot with its own buffer.
-#include <algorithm>
 #include <string>
 
 #include "audio/sound.h"
@@ -67,7 +66,7 @@ static int LoadSound(const char* name, int group, bool (*read)(const std::vector
         return -1;
     std::vector<uint8_t> file;
     SoundData data;
-    if (!I_ReadFile(I_DataPath(name), file, MAX_SOUND_FILE_BYTES) || !read(file, data) || data.count == 0)
+    if (!I_ReadFile(I_DataPath(name), file, MAX_SOUND_FILE_BYTES) || !read(file, data))
         return -1;
     I_Sound* buffer = I_CreateSound(file.data() + data.offset, data.count, group, name);
     if (!buffer)
@@ -134,7 +133,7 @@ int Set_Sound_Pan(int id, int pan)
     I_Sound* buffer = Buffer(id);
     if (!buffer)
         return 0;
-    I_SetSoundPan(buffer, std::clamp(pan, -10000, 10000));
+    I_SetSoundPan(buffer, pan);
     return 1;
 }
 
