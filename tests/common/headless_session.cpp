@@ -7,7 +7,7 @@
 
 namespace fs = std::filesystem;
 
-HeadlessSession::HeadlessSession(I_Options opts)
+HeadlessSession::HeadlessSession(I_Options opts, const std::string& script)
 {
     char folder[] = "/tmp/taltrix-test-XXXXXX";
     if (!mkdtemp(folder))
@@ -19,6 +19,10 @@ HeadlessSession::HeadlessSession(I_Options opts)
         opts.dataDir = dir + "/data";
     opts.userDir = dir + "/user";
     opts.eventLogFile = dir + "/events.jsonl";
+    if (!script.empty()) {
+        opts.scriptFile = dir + "/script.txt";
+        std::ofstream(opts.scriptFile) << script;
+    }
     std::string error;
     ok = running = I_Init(opts, error);
 }

@@ -10,9 +10,10 @@
 
 class HeadlessSession {
 public:
-    // Starts the headless backend with these options; the user folder and the event log are
-    // the session's own, and so is the data folder unless the options name one.
-    explicit HeadlessSession(I_Options opts = {});
+    // Starts the headless backend with these options and input script; the user folder and
+    // the event log are the session's own, and so is the data folder unless the options
+    // name one.
+    explicit HeadlessSession(I_Options opts = {}, const std::string& script = "");
     ~HeadlessSession();
     HeadlessSession(const HeadlessSession&) = delete;
     HeadlessSession& operator=(const HeadlessSession&) = delete;
