@@ -1,0 +1,13 @@
+// Where the game's files live: set up once by I_Init.
+#pragma once
+
+#include <string>
+
+#include "platform/platform.h"
+
+// Chooses the data and user directories from the options (creating the user directory
+// when missing). False with a reason when the data directory given does not exist.
+bool I_InitFiles(const I_Options& opts, std::string& error);
+// The directories in use.
+const std::string& I_DataDir();
+const std::string& I_UserDir();

@@ -1,0 +1,102 @@
+// Input devices: the keyboard state, the mouse's motion, and controllers scaled to the
+// axis ranges the game sets.
+#include <algorithm>
+#include <cstring>
+#include <map>
+
+#include "platform/backend.h"
+
+namespace {
+
+struct AxisRange {
+    int min = -32768, max = 32767;
+};
+
+struct ControllerRanges {
+    AxisRange axes[2];            // x, y
+};
+
+std::map<int, ControllerRanges> openControllers;   // the ranges of each open controller
+
+int ScaleAxis(int raw, const AxisRange& range)
+{
+    // Linear from the full reading span onto the range, rounded to nearest, so that a
+    // centred stick reads 0 on a symmetric range.
+    const int64_t span = int64_t(range.max) - range.min;
+    const int64_t offset = int64_t(std::clamp(raw, -32768, 32767)) + 32768;
+    return int(range.min + (offset * span + 32767) / 65535);
+}
+
+} // namespace
+
+void I_GetKeyboardState(uint8_t keys[256])
+{
+    backend->input->GetKeyboardState(keys);
+}
+
+void I_GetMouseState(int* dx, int* dy, uint8_t buttons[4])
+{
+    int x = 0, y = 0;
+    uint8_t b[4] = {};
+    backend->input->GetMouseState(&x, &y, b);
+    if (dx)
+        *dx = x;
+    if (dy)
+        *dy = y;
+    if (buttons)
+        std::memcpy(buttons, b, sizeof b);
+}
+
+void I_SetMouseCapture(bool on)
+{
+    backend->input->SetMouseCapture(on);
+}
+
+std::vector<I_ControllerInfo> I_EnumControllers()
+{
+    return backend->input->EnumControllers();
+}
+
+int I_OpenController(int index)
+{
+    const int handle = backend->input->OpenController(index);
+    if (handle >= 0)
+        openControllers[handle] = ControllerRanges{};
+    return handle;
+}
+
+void I_CloseController(int handle)
+{
+    if (openControllers.erase(handle))
+        backend->input->CloseController(handle);
+}
+
+void I_SetControllerRange(int handle, int axis, int min, int max)
+{
+    auto found = openControllers.find(handle);
+    if (found == openControllers.end() || axis < 0 || axis > 1 || min > max)
+        return;
+    found->second.axes[axis] = AxisRange{min, max};
+}
+
+bool I_ReadController(int handle, int* x, int* y, uint8_t buttons[32])
+{
+    auto found = openControllers.find(handle);
+    I_ControllerReading reading{};
+    if (found == openControllers.end() || !backend->input->ReadController(handle, reading))
+        return false;
+    if (x)
+        *x = ScaleAxis(reading.x, found->second.axes[0]);
+    if (y)
+        *y = ScaleAxis(reading.y, found->second.axes[1]);
+    if (buttons)
+        std::memcpy(buttons, reading.buttons, sizeof reading.buttons);
+    return true;
+}
+
+void I_CloseAllControllers()
+{
+    for (const auto& open : openControllers)
+        backend->input->CloseController(open.first);
+    openControllers.clear();
+}

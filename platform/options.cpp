@@ -1,0 +1,107 @@
+// The platform's own command-line options.
+#include <cerrno>
+#include <cstdlib>
+
+#include "platform/platform.h"
+
+namespace {
+
+const char* const helpText =
+    "  --headless           run without a window or audio device, on a virtual clock\n"
+    "  --fullscreen         start fullscreen (Alt+Enter or F11 toggles)\n"
+    "  --data DIR           read the game data from DIR\n"
+    "  --user-dir DIR       keep settings, high scores and saved games in DIR\n"
+    "                       (default $XDG_DATA_HOME/taltrix)\n"
+    "Headless runs only:\n"
+    "  --script FILE        timed input, one event a line\n"
+    "  --until-ms N         close the window at virtual time N ms\n"
+    "  --screenshot FILE    write the last displayed frame as PNG at the end\n"
+    "  --frame-log FILE     one line per displayed frame: ms and a hash of it\n"
+    "  --event-log FILE     one JSON line per message box, sound and music event\n"
+    "  --joystick           a joystick is attached\n"
+    "  --gamepad            a gamepad is attached\n";
+
+bool ParseMs(const std::string& text, int64_t& out)
+{
+    char* end = nullptr;
+    errno = 0;
+    const long long value = std::strtoll(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || errno != 0 || value < 0)
+        return false;
+    out = value;
+    return true;
+}
+
+} // namespace
+
+const char* I_OptionsHelp()
+{
+    return helpText;
+}
+
+bool I_ParseOptions(std::vector<std::string>& args, I_Options& opts, std::string& error)
+{
+    struct Flag {
+        const char* name;
+        bool* value;
+    };
+    const Flag flags[] = {
+        {"--headless", &opts.headless},
+        {"--fullscreen", &opts.fullscreen},
+        {"--joystick", &opts.joystickPresent},
+        {"--gamepad", &opts.gamepadPresent},
+    };
+    struct Text {
+        const char* name;
+        std::string* value;
+    };
+    const Text texts[] = {
+        {"--data", &opts.dataDir},
+        {"--user-dir", &opts.userDir},
+        {"--script", &opts.scriptFile},
+        {"--screenshot", &opts.screenshotFile},
+        {"--frame-log", &opts.frameLogFile},
+        {"--event-log", &opts.eventLogFile},
+    };
+
+    std::vector<std::string> rest;
+    for (size_t i = 0; i < args.size(); i++) {
+        const std::string& arg = args[i];
+        bool taken = false;
+        for (const Flag& flag : flags)
+            if (arg == flag.name)
+                taken = *flag.value = true;
+        for (const Text& text : texts) {
+            if (arg != text.name)
+                continue;
+            if (i + 1 >= args.size() || args[i + 1].empty()) {
+                error = arg + " needs a value";
+                return false;
+            }
+            *text.value = args[++i];
+            taken = true;
+        }
+        if (arg == "--until-ms") {
+            if (i + 1 >= args.size() || !ParseMs(args[i + 1], opts.untilMs)) {
+                error = "--until-ms needs a number of milliseconds";
+                return false;
+            }
+            i++;
+            taken = true;
+        }
+        if (!taken)
+            rest.push_back(arg);
+    }
+
+    const bool headlessOnly = !opts.scriptFile.empty() || opts.untilMs >= 0 ||
+                              !opts.screenshotFile.empty() || !opts.frameLogFile.empty() ||
+                              !opts.eventLogFile.empty() || opts.joystickPresent ||
+                              opts.gamepadPresent;
+    if (headlessOnly && !opts.headless) {
+        error = "--script, --until-ms, --screenshot, --frame-log, --event-log, --joystick and "
+                "--gamepad need --headless";
+        return false;
+    }
+    args = std::move(rest);
+    return true;
+}

@@ -1,0 +1,73 @@
+// The SDL backend: a real window, the real clock, real input, sound and music.
+#include "platform/sdl/i_timer.h"
+#include "platform/sdl/sdl_backend.h"
+
+namespace sdl {
+
+namespace {
+
+constexpr Uint32 subsystems = SDL_INIT_VIDEO | SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER;
+
+bool Init(const I_Options& opts, std::string& error)
+{
+    if (SDL_Init(subsystems) != 0) {
+        error = std::string("cannot start SDL: ") + SDL_GetError();
+        return false;
+    }
+    if (!TimerInit()) {
+        error = std::string("cannot start the clock: ") + SDL_GetError();
+        SDL_Quit();
+        return false;
+    }
+    if (!VideoInit(opts.fullscreen, error)) {
+        SDL_Quit();
+        return false;
+    }
+    InputInit();
+    return true;
+}
+
+void Shutdown()
+{
+    soundModule.Shutdown();
+    InputShutdown();
+    VideoShutdown();
+    TimerShutdown();
+    SDL_Quit();
+}
+
+void PumpEvents()
+{
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        if (e.type == SDL_QUIT)
+            I_PostMessage(I_MSG_CLOSE);
+        else if (e.type == SDL_WINDOWEVENT)
+            HandleWindowEvent(e.window);
+        else
+            HandleInputEvent(e);
+    }
+}
+
+void MessageBox(const char* caption, const char* text)
+{
+    // Without a window there is only stderr, which has the text already.
+    if (!Window())
+        return;
+    // The pointer must be free to press OK.
+    const SDL_bool captured = SDL_GetRelativeMouseMode();
+    SDL_SetRelativeMouseMode(SDL_FALSE);
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption, text, Window());
+    SDL_SetRelativeMouseMode(captured);
+}
+
+} // namespace
+
+const I_SystemModule systemModule = {Init, Shutdown, PumpEvents, MessageBox};
+
+} // namespace sdl
+
+const I_Backend sdlBackend = {
+    &sdl::systemModule, &sdl::timerModule, &sdl::videoModule,
+    &sdl::inputModule,  &sdl::soundModule, &sdl::musicModule,
+};

@@ -1,0 +1,75 @@
+// The real clock. Ticks come from the high-resolution counter; a wait sleeps until about
+// a millisecond before its target and spins the rest, so pacing is exact while the game
+// uses a small share of one core.
+#include "platform/sdl/i_timer.h"
+
+#include <SDL.h>
+
+#include <chrono>
+#include <thread>
+
+#include "platform/sdl/sdl_backend.h"
+
+namespace sdl {
+
+namespace {
+
+constexpr uint64_t spinUs = 1000;   // the last stretch of a wait is spun, not slept
+uint64_t startCount;                // the counter at tick 0
+uint64_t countsPerSecond;           // the counter's frequency
+
+// Milliseconds since the start, not yet cut to 32 bits.
+uint64_t Ticks64(uint64_t count)
+{
+    const uint64_t elapsed = count - startCount;
+    return elapsed / countsPerSecond * 1000 + elapsed % countsPerSecond * 1000 / countsPerSecond;
+}
+
+// The counter value at which a 64-bit tick begins.
+uint64_t CountAt(uint64_t tick)
+{
+    return startCount + tick / 1000 * countsPerSecond +
+           (tick % 1000 * countsPerSecond + 999) / 1000;
+}
+
+} // namespace
+
+bool TimerInit()
+{
+    if (SDL_InitSubSystem(SDL_INIT_TIMER) != 0)
+        return false;
+    countsPerSecond = SDL_GetPerformanceFrequency();
+    startCount = SDL_GetPerformanceCounter();
+    return countsPerSecond > 0;
+}
+
+void TimerShutdown()
+{
+    SDL_QuitSubSystem(SDL_INIT_TIMER);
+}
+
+uint32_t GetTicks()
+{
+    return uint32_t(Ticks64(SDL_GetPerformanceCounter()));
+}
+
+void WaitTicks(uint32_t mark, uint32_t ms)
+{
+    for (;;) {
+        const uint64_t count = SDL_GetPerformanceCounter();
+        const uint64_t now = Ticks64(count);
+        const uint32_t elapsed = uint32_t(now) - mark;
+        if (elapsed >= ms)
+            return;
+        const uint64_t target = CountAt(now + (ms - elapsed));
+        const uint64_t leftUs = (target - count) * 1000000 / countsPerSecond;
+        if (leftUs > spinUs)
+            std::this_thread::sleep_for(std::chrono::microseconds(leftUs - spinUs));
+        else
+            std::this_thread::yield();
+    }
+}
+
+const I_TimerModule timerModule = {GetTicks, WaitTicks};
+
+} // namespace sdl

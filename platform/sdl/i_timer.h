@@ -1,0 +1,14 @@
+// The real clock: milliseconds from the high-resolution counter, and waits that sleep
+// until just before the target and spin the rest.
+#pragma once
+
+#include <cstdint>
+
+namespace sdl {
+
+bool TimerInit();
+void TimerShutdown();
+uint32_t GetTicks();
+void WaitTicks(uint32_t mark, uint32_t ms);
+
+} // namespace sdl

@@ -1,0 +1,39 @@
+// What the files of the SDL backend share: the service tables and the event handlers
+// the message pump calls.
+#pragma once
+
+#include <SDL.h>
+
+#include <string>
+
+#include "platform/backend.h"
+
+namespace sdl {
+
+// The service tables of the backend, one per file.
+extern const I_SystemModule systemModule;
+extern const I_TimerModule timerModule;
+extern const I_VideoModule videoModule;
+extern const I_InputModule inputModule;
+extern const I_SoundModule soundModule;
+extern const I_MusicModule musicModule;
+
+// Video (i_video.cpp).
+bool VideoInit(bool fullscreen, std::string& error);
+void VideoShutdown();
+SDL_Window* Window();
+bool IsFullscreen();
+void ToggleFullscreen();
+void HandleWindowEvent(const SDL_WindowEvent& e);
+
+// Input (i_input.cpp).
+void InputInit();
+void InputShutdown();
+void HandleInputEvent(const SDL_Event& e);
+void ForgetHeldInput();
+
+// Music (i_music.cpp): started and stopped with the mixer.
+void MusicInit();
+void MusicShutdown();
+
+} // namespace sdl

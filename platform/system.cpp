@@ -1,0 +1,27 @@
+// Start-up and shut-down of the platform: the files, then the chosen backend.
+#include "platform/backend.h"
+#include "platform/display.h"
+#include "platform/files.h"
+
+const I_Backend* backend = &headlessBackend;
+
+bool I_Init(const I_Options& opts, std::string& error)
+{
+    if (!I_InitFiles(opts, error))
+        return false;
+    backend = opts.headless ? &headlessBackend : &sdlBackend;
+    if (backend->system->Init(opts, error))
+        return true;
+    backend = &headlessBackend;
+    return false;
+}
+
+void I_Shutdown()
+{
+    I_MusicClose();
+    I_CloseAllControllers();
+    backend->system->Shutdown();
+    I_ResetDisplay();
+    I_ClearMessages();
+    backend = &headlessBackend;
+}
