@@ -20,7 +20,8 @@ extern int32_t levelCompleteTargetX;  // the banner's centred x, fixed at game s
 
 void StartLevelComplete();
 void DoLevelComplete();
-void SetNextLevel();
+// Returns 1 when the next level was started, 0 after the victory or when it could not be.
+int SetNextLevel();
 void DoNextLevel(int level);
 void ResetLevel();
 

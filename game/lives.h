@@ -37,6 +37,13 @@ void GoMessageCount();
 void DoMessage();
 void GameOverMessageCount();
 void BallRespawn();
+// Every enemy still about goes to its dying animation.
+void EnemiesLeave();
+// The game ends: the high-score entry if the score enters the table, else the main menu
+// with a fade to black.
+void EndGame();
+// Back to the main menu, fading the game to black.
+void BackToMenu();
 
 // Puts the records of lives, turns and messages back to their start-of-program values.
 void ResetLives();
