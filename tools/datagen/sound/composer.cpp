@@ -119,6 +119,9 @@ Motif MakeMotif(const SongPlan& plan, Dice& dice)
     return motif;
 }
 
+// The melody's range in scale degrees around the tonic.
+constexpr int kLowestDegree = -2, kHighestDegree = 10;
+
 struct SongNote {
     int tick, key, length, velocity;  // tick within the section
 };
@@ -139,16 +142,17 @@ std::vector<SongNote> MakeMelody(const SongPlan& plan, const Section& section, D
             if (bar >= bars)
                 break;
             const int root = section.chords[bar];
+            // The line turns back at the edges of the lead's range rather than leaping an octave.
             degree += n.move;
+            if (degree > kHighestDegree)
+                degree = 2 * kHighestDegree - degree;
+            if (degree < kLowestDegree)
+                degree = 2 * kLowestDegree - degree;
             if (n.step % 8 == 0 || n.length >= 4)
                 degree = NearestChordTone(plan, degree, root);
             const bool ending = bar == bars - 1 && (i + 1 == motif.size() || motif[i + 1].step / 16 + 2 * phrase >= bars);
             if (ending)
                 degree = NearestRoot(degree, root);
-            while (degree > 10)
-                degree -= 7;
-            while (degree < -2)
-                degree += 7;
             const int accent = n.step % 4 == 0 ? 96 : 84;
             melody.push_back({bar * kBar + (n.step % 16) * kStep, Pitch(plan, degree),
                 std::max(kStep / 2, n.length * kStep - kStep / 4), dice.Around(accent, 5)});
