@@ -1,5 +1,5 @@
 // The sound slots: every effect and every copy of one holds a slot with its own buffer.
-#include <string>
+#include <vector>
 
 #include "audio/sound.h"
 #include "audio/sound_files.h"
@@ -39,7 +39,6 @@ static int Attenuation(int volume)
 int DSound_Init(int volume)
 {
     if (!soundStarted) {
-        ClearSlots();
         if (!I_SoundInit())
             return 0;
         soundStarted = 1;

@@ -164,6 +164,7 @@ TEST(LoadSoundGroups, EveryGroupOfTheGameLoads)
     }
     EXPECT_EQ(slots, 227);
     EXPECT_EQ(Load_WAV("wavs\\Pop2.wav", 0), 227);
+    EXPECT_EQ(CountLines(session.Finish(), {"\"kind\": \"box\""}), 0);
     DSound_Shutdown();
 }
 
