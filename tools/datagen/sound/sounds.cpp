@@ -175,9 +175,9 @@ Wave SoftMetal()
 
 Wave DeepClang()
 {
-    Wave w = Struck(0.65, 180, {{1, 1, 0.3}, {1.58, 0.8, 0.25}, {2.33, 0.6, 0.2}, {3.1, 0.5, 0.15}, {4.4, 0.4, 0.1}});
-    Wave ring = Fm(0.65, {180, 180}, 1.41, {3, 0.3});
-    Decay(ring, 0.2);
+    Wave w = Struck(0.8, 180, {{1, 1, 0.22}, {1.58, 0.8, 0.18}, {2.33, 0.6, 0.15}, {3.1, 0.5, 0.12}, {4.4, 0.4, 0.08}});
+    Wave ring = Fm(0.8, {180, 180}, 1.41, {3, 0.3});
+    Decay(ring, 0.15);
     Add(w, ring, 0, 0.5);
     Wave hit = Noise(0.03, 53);
     LowPass(hit, {1500, 1500});
@@ -459,8 +459,10 @@ Wave Cheer()
         Add(w, Speak("Yay!", voice), at, 0.5);
         at += 0.035;
     }
-    Wave claps = Crackle(double(w.size()) / kRate, 120, 107);
+    const double seconds = double(w.size()) / kRate;
+    Wave claps = Crackle(seconds, 120, 107);
     BandPass(claps, {1800, 1800}, 1);
+    Envelope(claps, {{0, 1}, {seconds * 0.6, 0.8}, {seconds, 0}});
     Add(w, claps, 0, 0.8);
     return w;
 }

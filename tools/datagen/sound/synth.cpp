@@ -230,6 +230,10 @@ void Normalise(Wave& w, double peak)
     while (end > 0 && std::fabs(w[end - 1]) < quiet)
         --end;
     w.resize(end);
+    // A sound cut off while still ringing would end in a click.
+    const size_t fade = std::min(w.size(), size_t(Samples(0.012)));
+    for (size_t i = 0; i < fade; ++i)
+        w[w.size() - 1 - i] *= float(i) / float(fade);
 }
 
 std::vector<uint8_t> ToUnsigned8(const Wave& w)

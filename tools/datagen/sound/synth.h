@@ -54,7 +54,8 @@ void Echo(Wave& w, double delaySeconds, double feedback, int repeats);
 void Add(Wave& into, const Wave& w, double atSeconds = 0, double gain = 1);
 Wave Resample(const Wave& w, int fromRate);
 
-// Scales to the given peak and cuts the inaudible tail, so every sound is equally loud and small.
+// Scales to the given peak (or a steady tone to a fair mean level), cuts the inaudible tail and
+// fades the very end, so every sound is about as loud as the others, small, and ends cleanly.
 void Normalise(Wave& w, double peak = 0.89);
 std::vector<uint8_t> ToUnsigned8(const Wave& w);
 
