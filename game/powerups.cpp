@@ -39,9 +39,6 @@ void GetNumPowerUps()
 
 void SetUpPowerUps()
 {
-    FreePowerUps();
-    if (numPowrUps == 0)
-        return;
     powerUpCapsules.assign(numPowrUps, Q2SL_sprite());
     powerUpFalling.assign(numPowrUps, 0);
     int k = 0;
