@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "gfx/buffer.h"
+#include "gfx/dosfile.h"
 
 class Q2SL_sprite;
 
