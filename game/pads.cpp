@@ -109,7 +109,8 @@ void Pad1Move(int mode)
         autoPadPhase = 1;
         autoPadDir = -1;
         pads[1].x = pads[0].x + pads[0].width / 2 - 1;
-        pads[1].y = PAD1_Y;
+        // It rides its row: no upward motion may be read into its first contacts.
+        pads[1].y = pads[1].prevY = PAD1_Y;
         PadAppears(1);
         break;
     case -1:
@@ -153,6 +154,7 @@ void Pad23Move(int mode)
         pads[2].x = pads[0].x - padWidth[2];
         pads[3].x = pads[0].x + padWidth[0];
         pads[2].y = pads[3].y = PAD_TWIN_Y;
+        pads[2].prevY = pads[3].prevY = PAD_TWIN_Y;
         break;
     case -1:
         if (twinPadPhase == -1)

@@ -93,6 +93,7 @@ void GameWorld::FlyBall(int i, int x, int y, int angle, double speed)
     ballY[i] = y * 65536.0;
     ballAngle[i] = angle;
     ballBaseSpeed[i] = ballSpeed[i] = speed;
+    ballSquashing[i] = ballSquashStage[i] = 0;
     b.state = BALL_FLYING;
 }
 
