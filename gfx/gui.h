@@ -43,6 +43,8 @@ public:
     // One frame: drawn while shown, erased while hidden.
     void Flash();
     void Delete();
+    // Recomputes width and height from the text and font and reallocates `back`.
+    void Measure();
 
     char* text = nullptr;
     Q2SL_font* font = nullptr;
@@ -61,7 +63,7 @@ public:
     Q2SL_label* leftChoice = nullptr;
 
 private:
-    void Resize();
+    uint16_t backWidth = 0, backHeight = 0;  // the size `back` was allocated for
 };
 
 // A choice selector: one label of a chain (linked through leftChoice / rightChoice) shown
@@ -123,6 +125,14 @@ public:
 private:
     // Draws a choice at its place in the narrowed view; flash: through Flash, else Draw.
     void DrawChoice(Q2SL_label* label, int32_t choiceOffset, bool flash);
+    // Sets the destination's view to a rectangle of the field, clipped to the view it had.
+    void ViewField(int fx, int fy, int w, int h);
+
+    uint16_t backWidth = 0, backHeight = 0;  // the size `back` was allocated for
+    // While Draw runs: the destination's own view, and how far the clipped view's origin
+    // lies from where the field wanted it.
+    uint16_t savedView[4] = {};
+    int viewShiftX = 0, viewShiftY = 0;
 };
 
 // Pixels x1..x2 of row y / y1..y2 of column x; the buffer must be locked.

@@ -98,7 +98,8 @@ private:
         drawPosition pos;
         pos.x = x;
         pos.y = y;
-        pos.rowLimit = font->lineHeight;
+        // Glyphs are clipped at the edges of the view, whatever the line height.
+        pos.rowLimit = dest->viewHeight;
         pos.columnLimit = dest->viewWidth;
         glyph->DrawSingleNoHSR(dest, pos);
         x += font->widths[c];
