@@ -9,6 +9,7 @@
 #include "audio/sound.h"
 #include "gfx/buffer.h"
 #include "gfx/palette.h"
+#include "gamemode/setup.h"
 #include "input/input.h"
 #include "platform/platform.h"
 
@@ -68,7 +69,6 @@ static bool StartUp()
     }
     screen.SetVideoMode(I_SCREEN_WIDTH, I_SCREEN_HEIGHT, 8);
     I_ShowCursor(false);
-    ResetPictureRecords();
     CheckInputs();
     LoadOptions();
     if (!DSound_Init(soundVolume)) {
@@ -113,6 +113,15 @@ int WinMain()
     MessageLoop();
     ShutDown();
     return 0;
+}
+
+void DirectDrawShutdown()
+{
+    // The two sprite files the game keeps loaded: fonts, and the game's or the menu's sprites.
+    fontsFile.Free();
+    gameFile.Free();
+    dBuffer.ReleaseSurface();
+    screen.ReleaseDirectX();
 }
 
 void DirectSoundShutdown()

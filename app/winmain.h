@@ -11,5 +11,3 @@ void WindowProc(const I_Message& msg);
 void DirectDrawShutdown();
 // Deletes every sound and releases the sound device.
 void DirectSoundShutdown();
-// Marks the intro's and main menu's pictures as empty, so unloading them first is harmless.
-void ResetPictureRecords();
