@@ -9,10 +9,11 @@
 
 namespace {
 
-constexpr int kTicksPerBeat = 96;
+constexpr int kTicksPerBeat = 96;  // the songs' time resolution
 constexpr int kStep = kTicksPerBeat / 4;  // a sixteenth note
 constexpr int kBar = 16 * kStep;          // every song is in 4/4
 
+// The channel of each part; General MIDI keeps channel 10 for the drums.
 enum { kLeadChannel = 0, kCompChannel = 1, kBassChannel = 2, kCounterChannel = 3, kDrumChannel = 9 };
 
 // General MIDI drum keys.

@@ -4,6 +4,7 @@
 
 namespace {
 
+// The order of events that fall on one tick, so a repeated note is let go before it sounds again.
 enum { kNoteOff = 0, kSetting = 1, kNoteOn = 2 };
 
 uint8_t Byte(int value) { return uint8_t(std::clamp(value, 0, 127)); }

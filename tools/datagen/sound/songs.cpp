@@ -24,7 +24,8 @@ struct SongFile {
     SongPlan plan;
 };
 
-// Chord degrees: 0 is the tonic's chord, 4 the dominant's, and so on up the mode's scale.
+// Every song of the game and its plan. Chord degrees: 0 is the tonic's chord, 4 the dominant's,
+// and so on up the mode's scale.
 const SongFile songFiles[] = {
     {menuSong,
         {"Bright Lights", 128, 69, Mode::Major, false, kSquareLead, kPolySynth, kSynthBass1, kGlockenspiel,

@@ -24,8 +24,7 @@ Wave Bell(double hz, double seconds)
 
 Wave Glock(double hz, double seconds)
 {
-    Wave w = Struck(seconds + 0.4, hz, {{1, 1, 0.3}, {2.76, 0.35, 0.1}, {5.4, 0.15, 0.05}});
-    return w;
+    return Struck(seconds + 0.4, hz, {{1, 1, 0.3}, {2.76, 0.35, 0.1}, {5.4, 0.15, 0.05}});
 }
 
 Wave Brass(double hz, double seconds)
