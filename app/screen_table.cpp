@@ -2,10 +2,11 @@
 #include "app/screen_table.h"
 
 #include "app/shell.h"
+#include "screens/intro.h"
 #include "screens/placeholder.h"
 
 ScreenEntry modeScreens[MODE_COUNT] = {
-    {[] { PlaceholderStart(0); }, [] { PlaceholderFrame(0); }, nullptr},  // intro
+    {CompanySplashStart, CompanySplash, CompanySplashEnd},                  // intro
     {[] { PlaceholderStart(1); }, [] { PlaceholderFrame(1); }, nullptr},  // main menu
     {[] { PlaceholderStart(2); }, [] { PlaceholderFrame(2); }, nullptr},  // game
     {nullptr, ExitWindowsLoop, nullptr},                                   // quit

@@ -74,9 +74,9 @@ void RestartFrameRate()
     frameRateRestart = true;
 }
 
-void StandardFade(const Q2SL_palette& from, const Q2SL_palette& to)
+void StandardFade(const Q2SL_palette& from, const Q2SL_palette& to, int steps)
 {
-    FadePalStart(from, to, 10);
+    FadePalStart(from, to, steps);
     Start_Clock();
     do {
         Wait_Clock(17);

@@ -21,5 +21,5 @@ extern int32_t quitRequested;        // the exit confirmation confirmed leaving 
 void LevelLoop();
 // The next frame restarts the frame-rate measurement.
 void RestartFrameRate();
-// Fades the display between two palettes in 10 steps; nothing else runs meanwhile.
-void StandardFade(const Q2SL_palette& from, const Q2SL_palette& to);
+// Fades the display between two palettes, 17 ms a step; nothing else runs meanwhile.
+void StandardFade(const Q2SL_palette& from, const Q2SL_palette& to, int steps = 10);
