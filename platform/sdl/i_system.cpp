@@ -7,6 +7,14 @@ namespace sdl {
 namespace {
 
 constexpr Uint32 subsystems = SDL_INIT_VIDEO | SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER;
+bool onDisplay;   // the window is on a real display, not an invisible stand-in
+
+// SDL falls back to an invisible window when there is no display.
+bool RealDisplay()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver && SDL_strcmp(driver, "offscreen") != 0 && SDL_strcmp(driver, "dummy") != 0;
+}
 
 bool Init(const I_Options& opts, std::string& error)
 {
@@ -24,6 +32,7 @@ bool Init(const I_Options& opts, std::string& error)
         return false;
     }
     InputInit();
+    onDisplay = RealDisplay();
     return true;
 }
 
@@ -35,6 +44,8 @@ void Shutdown()
     TimerShutdown();
     SDL_Quit();
 }
+
+} // namespace
 
 void PumpEvents()
 {
@@ -49,10 +60,12 @@ void PumpEvents()
     }
 }
 
+namespace {
+
 void MessageBox(const char* caption, const char* text)
 {
-    // Without a window there is only stderr, which has the text already.
-    if (!Window())
+    // Without a display there is only stderr, which has the text already.
+    if (!Window() || !onDisplay)
         return;
     // The pointer must be free to press OK.
     const SDL_bool captured = SDL_GetRelativeMouseMode();

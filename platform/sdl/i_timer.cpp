@@ -65,11 +65,21 @@ void WaitTicks(uint32_t mark, uint32_t ms)
         const uint64_t leftUs = (target - count) * 1000000 / countsPerSecond;
         if (leftUs > spinUs)
             std::this_thread::sleep_for(std::chrono::microseconds(leftUs - spinUs));
-        else
-            std::this_thread::yield();
     }
 }
 
-const I_TimerModule timerModule = {GetTicks, WaitTicks};
+namespace {
+
+// The game may poll the keyboard across waits without taking messages (a splash screen
+// waiting for a key): its state is brought up to date after every wait.
+void WaitAndPump(uint32_t mark, uint32_t ms)
+{
+    WaitTicks(mark, ms);
+    PumpEvents();
+}
+
+} // namespace
+
+const I_TimerModule timerModule = {GetTicks, WaitAndPump};
 
 } // namespace sdl

@@ -16,6 +16,10 @@ SDL_Window* window;                // the game window
 SDL_Renderer* renderer;            // draws into it
 SDL_Texture* texture;              // the last frame, in 32-bit colour
 bool fullscreen;                   // the window covers the desktop
+Uint32 toggledAt;                  // SDL ticks of the last switch between window and fullscreen
+// Some desktops take the focus away for a moment while a window changes to or from
+// fullscreen; losing the focus ends the game, so such a loss is not passed on.
+constexpr Uint32 toggleSettleMs = 500;
 
 // The largest whole scale, at most three, at which the window fits the desktop.
 int StartScale()
@@ -120,6 +124,7 @@ void ToggleFullscreen()
     const Uint32 mode = fullscreen ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP;
     if (SDL_SetWindowFullscreen(window, mode) == 0)
         fullscreen = !fullscreen;
+    toggledAt = SDL_GetTicks();
 }
 
 void HandleWindowEvent(const SDL_WindowEvent& e)
@@ -137,7 +142,8 @@ void HandleWindowEvent(const SDL_WindowEvent& e)
         break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
         ForgetHeldInput();
-        I_PostMessage(I_MSG_KILLFOCUS, fullscreen ? 1 : 0);
+        if (toggledAt == 0 || SDL_GetTicks() - toggledAt > toggleSettleMs)
+            I_PostMessage(I_MSG_KILLFOCUS, fullscreen ? 1 : 0);
         break;
     default:
         break;

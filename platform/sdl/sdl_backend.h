@@ -18,6 +18,9 @@ extern const I_InputModule inputModule;
 extern const I_SoundModule soundModule;
 extern const I_MusicModule musicModule;
 
+// System (i_system.cpp): turns SDL's events into messages and input state.
+void PumpEvents();
+
 // Video (i_video.cpp).
 bool VideoInit(bool fullscreen, std::string& error);
 void VideoShutdown();
