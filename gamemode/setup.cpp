@@ -97,7 +97,7 @@ static void ResetGameState()
     boxShadeColor = 25;
 }
 
-static int LoadGamePalette()
+int LoadGamePalette()
 {
     gamePalPicture.Delete();
     if (!gamePalPicture.Load("GamePal.pcx"))
@@ -106,8 +106,7 @@ static int LoadGamePalette()
     return 1;
 }
 
-// Opens, reads and closes a sprite file; each failure has its own box.
-static int LoadSpriteFile(Q2SL_file& file, const char* path, const char* missing, const char* corrupt)
+int LoadSpriteFile(Q2SL_file& file, const char* path, const char* missing, const char* corrupt)
 {
     if (!file.OpenRead(path))
         return InitFailed(missing);

@@ -23,6 +23,13 @@ extern int32_t loadGameRequested;           // the main menu asked for the saved
 // The game palette: the colours of "GamePal.pcx".
 const Q2SL_palette& GamePalette();
 
+// Loads "GamePal.pcx" and takes its colours into the fade palette; a failure shows its
+// boxes, ends the program and returns 0.
+int LoadGamePalette();
+// Opens, reads and closes a sprite file; each failure shows its own box with the re-install
+// box, ends the program and returns 0.
+int LoadSpriteFile(Q2SL_file& file, const char* path, const char* missing, const char* corrupt);
+
 // Set-up of the game mode: 1 when the game is ready, 0 after a reported failure.
 int GameInit();
 void GameShutdown();
