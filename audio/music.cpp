@@ -61,6 +61,14 @@ void MIDI_Stop()
     I_MusicStop();
 }
 
+void MIDI_Close()
+{
+    if (!songOpen)
+        return;
+    I_MusicClose();
+    songOpen = 0;
+}
+
 void MusicFinished()
 {
     if (songPassCount == SONG_RESTART_PASSES)

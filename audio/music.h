@@ -14,6 +14,8 @@ void MIDI_Play();
 void showMIDIError(int code);
 // Stops the song when a level is cleared; the next level's song replaces it.
 void MIDI_Stop();
+// Closes the open song, if any: the music was switched off.
+void MIDI_Close();
 // The song reached its end: start it again if it had played long enough. Notices that come
 // sooner are those of a song just stopped or replaced.
 void MusicFinished();

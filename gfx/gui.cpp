@@ -10,6 +10,7 @@
 uint8_t boxEdgeColor;
 uint8_t boxFaceColor;
 uint8_t boxShadeColor;
+Q2SL_buffer* guiTarget = &dBuffer;
 
 namespace {
 

@@ -17,6 +17,7 @@ constexpr int kMaxSaveUnder = 2048;
 extern uint8_t boxEdgeColor;   // outer and inner edges of a bevelled box (set by the game)
 extern uint8_t boxFaceColor;   // its face
 extern uint8_t boxShadeColor;  // its shaded side
+extern Q2SL_buffer* guiTarget;  // the buffer the dialogs centre themselves in and draw into
 
 // A line of text (escapes allowed) that can flash and restore what lay under it.
 class Q2SL_label {
