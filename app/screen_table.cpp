@@ -2,13 +2,15 @@
 #include "app/screen_table.h"
 
 #include "app/shell.h"
+#include "gamemode/frame.h"
+#include "gamemode/setup.h"
 #include "screens/intro.h"
 #include "screens/placeholder.h"
 
 ScreenEntry modeScreens[MODE_COUNT] = {
     {CompanySplashStart, CompanySplash, CompanySplashEnd},                  // intro
     {[] { PlaceholderStart(1); }, [] { PlaceholderFrame(1); }, nullptr},  // main menu
-    {[] { PlaceholderStart(2); }, [] { PlaceholderFrame(2); }, nullptr},  // game
+    {[] { GameInit(); }, LevelLoop, GameShutdown},                         // game
     {nullptr, ExitWindowsLoop, nullptr},                                   // quit
 };
 

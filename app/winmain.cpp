@@ -1,6 +1,9 @@
 // Start-up, the message loop, the window procedure and shut-down.
 #include "app/winmain.h"
 
+#include <cstdio>
+
+#include "app/cmdline.h"
 #include "app/screen_table.h"
 #include "app/settings.h"
 #include "app/shell.h"
@@ -9,7 +12,10 @@
 #include "audio/sound.h"
 #include "gfx/buffer.h"
 #include "gfx/palette.h"
+#include "game/world.h"
+#include "gamemode/autoplay.h"
 #include "gamemode/setup.h"
+#include "gamemode/stats.h"
 #include "input/input.h"
 #include "platform/platform.h"
 
@@ -59,6 +65,29 @@ void WindowProc(const I_Message& msg)
     }
 }
 
+// A game started from the command line takes the choices the menu would have made.
+static void StartGameFromCommandLine()
+{
+    playersLeft = numPlayers = commandLine.players;
+    inGame[0] = 1;
+    inGame[1] = commandLine.players == 2;
+    SetDifficulty(0, commandLine.difficulty);
+    SetDifficulty(1, commandLine.difficulty);
+    startLevelOption = commandLine.level - 1;
+    loadGameRequested = 0;
+}
+
+static int FirstScreenMode()
+{
+    autoplayOn = commandLine.autoplay;
+    noDie = commandLine.noDie;
+    if (commandLine.startGame) {
+        StartGameFromCommandLine();
+        return MODE_GAME;
+    }
+    return commandLine.skipIntro ? MODE_MENU : MODE_INTRO;
+}
+
 static bool StartUp()
 {
     SetupPalettes();
@@ -77,7 +106,7 @@ static bool StartUp()
         soundVolume = 0;
     }
     LoadSoundGroups();
-    SetProgramState(MODE_INTRO);
+    SetProgramState(FirstScreenMode());
     return true;
 }
 
@@ -104,6 +133,8 @@ static void ShutDown()
     I_ShowCursor(true);
     if (focusLost)
         I_MessageBox("Taltrix", "Unable to Restore Game\nNow Exiting\n");
+    if (!commandLine.statsFile.empty() && !WriteStats(commandLine.statsFile.c_str()))
+        std::fprintf(stderr, "taltrix: cannot write %s\n", commandLine.statsFile.c_str());
 }
 
 int WinMain()
