@@ -213,6 +213,17 @@ TEST_F(Balls, PadTopWithMomentumAimsByItAndKeepsTheSpin)
     EXPECT_EQ(ballSpeed[0], 9.0);
 }
 
+TEST_F(Balls, PadEndSendsTheBallBackFaster)
+{
+    FlyBall(0, 297, 420, 180, 8);  // moving left into pad 0's right end
+    MoveBall(0);
+    EXPECT_EQ(ballAngle[0], 10);   // 170 after the flight clamp, mirrored
+    EXPECT_EQ(ballSpeed[0], 10.0);
+    EXPECT_EQ(balls[0].x, PAD_START_X + 72 + 2);
+    EXPECT_EQ(balls[0].y, PAD0_Y - 12 - 2);
+    EXPECT_EQ(ballSquashing[0], 0);
+}
+
 TEST_F(Balls, StickyPadCatchesOneBallOnAnyPadAndHoldsItOnPadZero)
 {
     stickyOn = 1;
