@@ -93,7 +93,7 @@ extern uint8_t keyboardState[256];
 extern Q2SL_buffer* playfieldView;
 
 // ---------------------------------------------------------------------------------------
-// Per-player and game counters (world.cpp unless noted)
+// Per-player and game counters (world.cpp)
 
 extern int32_t currPlayer;          // 0 or 1: whose turn it is
 extern int32_t difficulty[2];       // 1 Very Easy .. 5 "Skarvo"
@@ -105,7 +105,8 @@ extern int32_t extraLifeScore[2];   // points towards the next extra ball
 extern int32_t enemyScore;          // points since the last enemy appeared
 extern int32_t frameTick;           // 0, 1, 2, 0, ... once per game frame
 
-// Applies the difficulty table to player p: start speed, pad key step and bullets per block.
+// Applies the difficulty table to player p: ball speed and pad key step. A difficulty
+// outside 1..5 changes only the difficulty; bullets per block are SetShotMax's.
 void SetDifficulty(int p, int d);
 
 // Plays a sound group panned at the centre of a sprite.
