@@ -4,23 +4,26 @@
 #include "app/shell.h"
 #include "gamemode/frame.h"
 #include "gamemode/setup.h"
+#include "screens/difficulty.h"
 #include "screens/intro.h"
-#include "screens/placeholder.h"
+#include "screens/menu.h"
+#include "screens/options.h"
+#include "screens/pause_exit.h"
 
 ScreenEntry modeScreens[MODE_COUNT] = {
     {CompanySplashStart, CompanySplash, CompanySplashEnd},                  // intro
-    {[] { PlaceholderStart(1); }, [] { PlaceholderFrame(1); }, nullptr},  // main menu
+    {MenuStart, Menu, MenuEnd},                                            // main menu
     {[] { GameInit(); }, LevelLoop, GameShutdown},                         // game
     {nullptr, ExitWindowsLoop, nullptr},                                   // quit
 };
 
 ScreenEntry overlayScreens[OVERLAY_COUNT] = {
-    {},  // exit confirmation
-    {},  // difficulty and players
+    {[] { ExitSub(1); }, [] { ExitSub(0); }, [] { ExitSub(2); }},                // exit confirmation
+    {[] { DifficultySub(1); }, [] { DifficultySub(0); }, [] { DifficultySub(2); }},  // difficulty and players
     {},  // not used
     {},  // development menu
-    {},  // options
-    {},  // pause
+    {[] { OptionsSub(1); }, [] { OptionsSub(0); }, [] { OptionsSub(2); }},  // options
+    {[] { PauseSub(1); }, [] { PauseSub(0); }, [] { PauseSub(2); }},        // pause
     {},  // high-score name entry
     {},  // high-score table
     {},  // help and info

@@ -18,6 +18,7 @@
 #include "gamemode/stats.h"
 #include "input/input.h"
 #include "platform/platform.h"
+#include "screens/pause_exit.h"
 
 int focusLost = 0;
 int windowPainted = 0;
@@ -41,10 +42,12 @@ void WindowProc(const I_Message& msg)
         break;
     case I_MSG_KILLFOCUS:
         // Only a fullscreen display loses its surfaces to another program; a window keeps
-        // them, so there the game simply goes on.
+        // them, so there a game in progress pauses.
         if (msg.param) {
             ExitWindowsLoop();
             focusLost = 1;
+        } else {
+            PauseOnFocusLoss();
         }
         break;
     case I_MSG_PAINT:
