@@ -23,6 +23,7 @@
 #include "gamemode/levels.h"
 #include "gamemode/setup.h"
 #include "gamemode/stats.h"
+#include "gfx/gui.h"
 #include "gfx/text.h"
 #include "platform/keys.h"
 
@@ -474,6 +475,7 @@ void LevelLoop()
     if (KeyDown(DIK_ESCAPE) && gamePhase != GamePhase::GameOver) {
         GamePalette().Set();
         screen.Draw(&dBuffer);
+        guiTarget = &playfieldBuffer;
         SetSubState(OVERLAY_EXIT);
         return;
     }

@@ -102,6 +102,13 @@ void SetUp()
     ShowFrame();
 }
 
+// The field over its own background, so that a sliding choice leaves no trail.
+void RedrawField()
+{
+    levelField.Erase();
+    levelField.Draw();
+}
+
 // Slides to the neighbouring level; direction -1 for the one to the left.
 void Slide(int direction)
 {
@@ -116,7 +123,7 @@ void Close()
 {
     SetSubState(OVERLAY_NONE);
     while (levelField.IsScrolling())
-        levelField.Draw();
+        RedrawField();
 }
 
 void Frame()
@@ -128,7 +135,7 @@ void Frame()
     }
     if (windowPainted)
         keepBuffer.Draw(&dBuffer);
-    levelField.Draw();
+    RedrawField();
     ShowFrame();
     const bool idle = !levelField.IsScrolling();
     if (KeyDown(keys, DIK_LEFT) && choice > 1 && idle)
