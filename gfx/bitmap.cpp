@@ -2,6 +2,7 @@
 // biSizeImage bytes of the file, rows bottom-up, each exactly width x bytes per pixel long.
 #include "gfx/bitmap.h"
 
+#include <bit>
 #include <cstdio>
 #include <cstring>
 
@@ -9,6 +10,9 @@
 #include "gfx/dosfile.h"
 #include "gfx/palette.h"
 #include "platform/platform.h"
+
+// The headers are read and written as they lie in memory.
+static_assert(std::endian::native == std::endian::little, "little-endian headers");
 
 namespace {
 

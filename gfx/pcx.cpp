@@ -2,6 +2,7 @@
 // the last 768 bytes behind a marker byte.
 #include "gfx/pcx.h"
 
+#include <bit>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -9,6 +10,9 @@
 #include "app/shell.h"
 #include "gfx/dosfile.h"
 #include "platform/platform.h"
+
+// The headers are read and written as they lie in memory.
+static_assert(std::endian::native == std::endian::little, "little-endian headers");
 
 namespace {
 
