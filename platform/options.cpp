@@ -6,6 +6,7 @@
 
 namespace {
 
+// The help paragraph for the options below, in the game's --help layout.
 const char* const helpText =
     "  --headless           run without a window or audio device, on a virtual clock\n"
     "  --fullscreen         start fullscreen (Alt+Enter or F11 toggles)\n"

@@ -3,7 +3,7 @@
 #include "platform/display.h"
 #include "platform/files.h"
 
-const I_Backend* backend = &headlessBackend;
+const I_Backend* backend = &headlessBackend;   // until I_Init picks
 
 bool I_Init(const I_Options& opts, std::string& error)
 {

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr uint64_t refreshHz = 60;
+constexpr uint64_t refreshHz = 60;   // the vertical blank's rate, whatever the monitor's
 
 } // namespace
 

@@ -51,7 +51,7 @@ std::vector<ScriptEvent> script;    // the whole script, in time order
 size_t nextEvent;                   // the first event not yet applied
 bool charCapture;                   // typed characters become messages
 Buttons<256> keyboard;              // by key code
-Buttons<4> mouseButtons;
+Buttons<4> mouseButtons;            // left, right, middle, fourth
 int mouseDx, mouseDy;               // motion since the last read
 Buttons<32> joyButtons;             // one stick and button set serves every controller
 double joyX, joyY;                  // stick position, -1..1

@@ -12,6 +12,7 @@ namespace sdl {
 
 namespace {
 
+// Debian's General MIDI soundfont (package timgm6mb-soundfont).
 const char* const soundFont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
 bool available;                    // songs can be played

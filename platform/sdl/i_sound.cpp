@@ -14,7 +14,7 @@ namespace sdl {
 
 namespace {
 
-constexpr int outputRate = 44100;
+constexpr int outputRate = 44100;   // the mixer's output rate
 constexpr int channelStep = 256;   // channels are added in steps of this many
 
 struct MixerSound : I_Sound {

@@ -6,6 +6,7 @@ namespace sdl {
 
 namespace {
 
+// Everything but sound, which starts on its own when the game asks for it.
 constexpr Uint32 subsystems = SDL_INIT_VIDEO | SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER;
 bool onDisplay;   // the window is on a real display, not an invisible stand-in
 
