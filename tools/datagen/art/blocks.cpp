@@ -235,7 +235,8 @@ std::vector<Image> Vanish(const Canvas& src)
     return frames;
 }
 
-// The explosion over a cell: a white-hot flash that swells into fire and smoke and thins out.
+// The explosion over a cell: a white-hot flash swells into rolling fire that cools through red
+// into smoke and thins out, with sparks thrown clear in the first frames.
 std::vector<Image> Explosion()
 {
     std::vector<Image> frames;
@@ -243,18 +244,33 @@ std::vector<Image> Explosion()
     for (int f = 0; f < kExplosionFrames; f++) {
         float t = float(f) / (kExplosionFrames - 1);
         Canvas c(kExplosionW, kExplosionH);
-        float radius = 8 + 16 * std::sqrt(t);
-        // Puffs placed round the centre by a fixed scatter, each cooling as the blast ages.
-        for (int k = 0; k < 14; k++) {
-            float a = float(k) * 2.39996f, r = radius * (0.25f + 0.6f * float((k * 7) % 10) / 10);
-            float px = cx + std::cos(a) * r * 1.2f, py = cy + std::sin(a) * r * 0.8f;
-            float pr = (6 + float(k % 4)) * (1 - 0.4f * t) + 3 * t;
-            float heat = std::clamp(1.0f - t * 1.3f + float(k % 3) * 0.08f, 0.0f, 1.0f);
-            Rgb col = t > 0.7f ? Mix(HueAt(HUE_FIRE, heat * 0.6f), HueAt(HUE_GREY, 0.3f), (t - 0.7f) / 0.3f)
-                               : HueAt(HUE_FIRE, 0.25f + 0.75f * heat);
-            Disc(c, px, py, pr, col, t > 0.75f ? 1.0f - (t - 0.75f) * 2.5f : 1);
-        }
-        if (f < 5) Disc(c, cx, cy, 10 - float(f) * 1.5f, Rgb{255, 255, 230});
+        float spread = 6 + 16 * std::sqrt(t);
+        for (int y = 0; y < kExplosionH; y++)
+            for (int x = 0; x < kExplosionW; x++) {
+                // The fire's density: puffs set round the centre in a fixed scatter.
+                float density = 0;
+                for (int k = 0; k < 9; k++) {
+                    float a = float(k) * 2.39996f, r = spread * (k == 0 ? 0 : 0.35f + 0.5f * float((k * 7) % 9) / 9);
+                    float px = cx + std::cos(a) * r * 1.25f, py = cy + std::sin(a) * r * 0.8f - t * 4;
+                    float pr = 7 + 3 * t + float(k % 3);
+                    float d2 = ((float(x) - px) * (float(x) - px) + (float(y) - py) * (float(y) - py)) / (pr * pr);
+                    density += std::exp(-d2 * 1.6f);
+                }
+                density += 0.35f * Noise(float(x) / 7, float(y) / 7, 40 + f);
+                float edge = 0.55f + 0.5f * t;  // the blast thins out as it ages
+                if (density < edge) continue;
+                float core = std::clamp((density - edge) / 1.2f, 0.0f, 1.0f);
+                float heat = std::clamp(core * (1.1f - t) + (1 - t) * 0.1f, 0.0f, 1.0f);
+                Rgb fire = HueAt(HUE_FIRE, 0.15f + 0.85f * heat);
+                Rgb smoke = HueAt(HUE_GREY, 0.18f + 0.2f * core);
+                c.Set(x, y, Mix(fire, smoke, std::clamp((t - 0.45f) * 2.2f - heat, 0.0f, 1.0f)));
+            }
+        if (f >= 1 && f <= 7)
+            for (int k = 0; k < 10; k++) {
+                float a = float(k) * 0.628f + 0.3f, r0 = 8 + float(f) * 3.2f;
+                Line(c, cx + std::cos(a) * r0, cy + std::sin(a) * r0 * 0.75f, cx + std::cos(a) * (r0 + 3),
+                     cy + std::sin(a) * (r0 + 3) * 0.75f, 1.2f, HueAt(HUE_FIRE, 0.95f - float(f) * 0.05f));
+            }
         frames.push_back(Frame(c, (kExplosionW - kW) / 2, (kExplosionH - kH) / 2));
     }
     return frames;

@@ -48,41 +48,34 @@ Canvas MultiBallMarker(bool fire)
     Canvas c(kCapW, kCapH);
     for (int k = 0; k < 3; k++) {
         float x = 7.0f + float(k) * 9, y = k == 1 ? 6.0f : 9.5f;
-        if (fire) Glow(c, x, y, 7, HueAt(HUE_FIRE, 0.6f), 0.9f);
-        Sphere(c, x, y, 4.5f, 4.5f, fire ? HueAt(HUE_FIRE, 0.55f) : HueAt(HUE_STEEL, 0.7f));
+        if (fire) Glow(c, x, y, 7, HueAt(HUE_FIRE, 0.3f), 1.2f);
+        Sphere(c, x, y, 4.5f, 4.5f, fire ? HueAt(HUE_FIRE, 0.45f) : HueAt(HUE_STEEL, 0.7f));
     }
     return c;
 }
 
-// A banner of light opening from the centre with the event's name in it.
+// A banner of light with the event's name in it: it opens from the centre (frames 0..5), stands
+// (6) and folds shut towards its middle line (7..11).
 Canvas NotifyBanner(const char* text, Hue hue, int f)
 {
     const Typeface* face = Face("DejaVuSans-Bold.ttf");
     TextMask m = face ? face->Render(text, 17) : TextMask{};
     int w = m.w + 48;
     Canvas c(w, kNotifyH);
-    // Opening: 0..5 widen; 6 full; 7..11 thin out.
     float open = f <= 6 ? float(f + 1) / 7 : 1;
-    float fade = f <= 6 ? 1 : 1 - float(f - 6) / float(kNotifyFrames - 6);
-    float half = open * float(w) / 2;
-    for (int y = 0; y < kNotifyH; y++)
-        for (int x = 0; x < w; x++) {
-            float dx = std::fabs(float(x) + 0.5f - float(w) / 2);
-            if (dx > half) continue;
-            float edge = std::min(1.0f, (half - dx) / 12);
-            float dy = std::fabs(float(y) + 0.5f - kNotifyH / 2.0f) / (kNotifyH / 2.0f);
-            float body = (1 - dy * dy) * edge * fade;
-            c.Blend(x, y, Mix(HueAt(hue, 0.25f), HueAt(hue, 0.6f), 1 - dy), body * 0.95f);
-        }
-    // Bright lines along the top and bottom.
-    for (int x = 0; x < w; x++) {
-        float dx = std::fabs(float(x) + 0.5f - float(w) / 2);
-        if (dx > half) continue;
-        float a = std::min(1.0f, (half - dx) / 8) * fade;
-        c.Blend(x, 1, HueAt(hue, 0.95f), a);
-        c.Blend(x, kNotifyH - 2, HueAt(hue, 0.8f), a);
-    }
-    if (f >= 3 && f <= 9 && face) {
+    float tall = f <= 6 ? 1 : 1 - float(f - 6) / float(kNotifyFrames - 6);
+    float halfW = open * float(w) / 2, halfH = tall * kNotifyH / 2.0f;
+    auto inside = [&](float x, float y) {
+        float dx = std::fabs(x - float(w) / 2), dy = std::fabs(y - kNotifyH / 2.0f);
+        // Pointed ends: the banner narrows over its last 12 pixels.
+        float reach = halfH * std::min(1.0f, (halfW - dx) / 12);
+        return dx <= halfW && dy <= reach;
+    };
+    c.Fill(0, 0, w, kNotifyH, inside, [&](float, float y) {
+        float v = std::fabs(y - kNotifyH / 2.0f) / std::max(halfH, 1.0f);
+        return v > 0.8f ? HueAt(hue, 0.9f) : Mix(HueAt(hue, 0.55f), HueAt(hue, 0.22f), v);
+    });
+    if (f >= 3 && f <= 8 && face) {
         TextStyle style;
         style.top = Rgb{255, 255, 255};
         style.bottom = HueAt(hue, 0.9f);
@@ -90,10 +83,10 @@ Canvas NotifyBanner(const char* text, Hue hue, int f)
         style.outlinePx = 1;
         Canvas letters(w, kNotifyH);
         PaintText(letters, m, (w - m.w) / 2, (kNotifyH - m.h) / 2, style);
-        // The name fades in as the banner opens and out as it closes.
-        float a = f < 6 ? float(f - 2) / 4 : f == 6 ? 1 : 1 - float(f - 6) / 4;
+        // The name shows only where the banner already stands.
         for (int y = 0; y < kNotifyH; y++)
-            for (int x = 0; x < w; x++) c.Blend(x, y, letters.At(x, y), letters.AlphaAt(x, y) * a);
+            for (int x = 0; x < w; x++)
+                if (inside(float(x) + 0.5f, float(y) + 0.5f)) c.Blend(x, y, letters.At(x, y), letters.AlphaAt(x, y));
     }
     return c;
 }
@@ -104,21 +97,25 @@ void PaintCapsule(Canvas& c, int kind, float cx, float cy, float turn)
 {
     const PowerUpLook& look = kLooks[kind];
     const Canvas decal = LetterDecal(kind);
-    const float hw = kCapW / 2.0f - 0.5f, r = kCapH / 2.0f - 0.5f;
+    const float hw = kCapW / 2.0f - 1, r = kCapH / 2.0f - 1;
     const float spin = turn * 2 * kPi;
-    auto inside = [&](float x, float y) {
+    auto pill = [&](float x, float y, float grow) {
         float dx = std::fabs(x - cx), dy = y - cy;
-        if (dx <= hw - r) return std::fabs(dy) <= r;
+        if (dx <= hw - r) return std::fabs(dy) <= r + grow;
         float ex = dx - (hw - r);
-        return ex * ex + dy * dy <= r * r;
+        return ex * ex + dy * dy <= (r + grow) * (r + grow);
     };
+    auto inside = [&](float x, float y) { return pill(x, y, 0); };
+    // A dark rim keeps the capsule clear of any background.
+    c.Fill(int(cx - hw - 2), int(cy - r - 2), int(cx + hw + 3), int(cy + r + 3), [&](float x, float y) { return pill(x, y, 1); },
+           [&](float, float) { return HueAt(look.hue, 0.04f); });
     auto paint = [&](float x, float y) {
         // The capsule rolls about its long axis: a point at height v sits at angle theta on the
         // cylinder; the letter is printed on the front and the back and rolls with the spin.
         float v = std::clamp((y - cy) / r, -1.0f, 1.0f);
         float theta = std::asin(v);
         float light = std::cos(theta - 0.5f);
-        Rgb body = HueAt(look.hue, std::clamp(0.2f + 0.6f * light, 0.0f, 1.0f));
+        Rgb body = HueAt(look.hue, std::clamp(0.12f + 0.55f * light, 0.0f, 1.0f));
         // Bright bands at the joins of the two halves.
         float dx = x - cx;
         if (std::fabs(std::fabs(dx) - 9) < 1.0f) body = Shade(body, 0.35f);

@@ -36,8 +36,8 @@ void PaintCapsule(Canvas& c, int kind, float cx, float cy, float turn);
 
 // enemies.cpp: four kinds of creature.
 SpriteTypeArt DrawEnemyType();
-// One creature of the kind, moving pose, frame f, drawn centred at (cx, cy).
-void PaintEnemy(Canvas& c, int kind, float cx, float cy, int f);
+// One creature of the kind, moving pose, frame f, drawn centred at (cx, cy) at a scale.
+void PaintEnemy(Canvas& c, int kind, float cx, float cy, int f, float scale = 1);
 
 // screen.cpp: the screen frame with the status panel, the messages, game over, the dialogs.
 SpriteTypeArt DrawFrameType();

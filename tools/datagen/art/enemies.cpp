@@ -126,7 +126,7 @@ Image Die(int kind, int f)
 
 }  // namespace
 
-void PaintEnemy(Canvas& c, int kind, float cx, float cy, int f) { Paint(c, kind, cx, cy, 1, f); }
+void PaintEnemy(Canvas& c, int kind, float cx, float cy, int f, float scale) { Paint(c, kind, cx, cy, scale, f); }
 
 SpriteTypeArt DrawEnemyType()
 {

@@ -16,25 +16,17 @@ struct FontLook {
     TextStyle style;
 };
 
-// The choice fields' arrows: a triangle as tall as a capital letter.
+// The choice fields' arrows: a triangle as tall as a capital letter, rimmed like the letters.
 Canvas Arrow(const FontLook& look, bool right)
 {
-    int capH = look.pixelSize * 3 / 4, w = capH / 2 + 5;
+    float capH = float(look.pixelSize) * 0.8f;
+    int w = int(capH * 0.75f) + 5;
     Canvas c(w, look.lineHeight);
-    float top = float(look.lineHeight - capH) / 2, mid = top + float(capH) / 2;
+    float top = (float(look.lineHeight) - capH) / 2, mid = top + capH / 2;
     float x0 = 2, x1 = float(w) - 2;
-    std::vector<float> pts = right ? std::vector<float>{x0, top, x1, mid, x0, top + float(capH)}
-                                   : std::vector<float>{x1, top, x0, mid, x1, top + float(capH)};
-    std::vector<float> rim = pts;
-    Polygon(c, rim, look.style.outline);
+    Polygon(c, right ? std::vector<float>{x0, top, x1, mid, x0, top + capH} : std::vector<float>{x1, top, x0, mid, x1, top + capH},
+            Mix(look.style.top, look.style.bottom, 0.4f));
     Outline(c, look.style.outline);
-    std::vector<float> inner = pts;
-    // The inner triangle, one pixel in from the rim.
-    for (size_t i = 0; i < inner.size(); i += 2) {
-        inner[i] += (inner[i] < float(w) / 2) ? 1.2f : -1.2f;
-        inner[i + 1] += inner[i + 1] < mid - 0.5f ? 1.5f : inner[i + 1] > mid + 0.5f ? -1.5f : 0;
-    }
-    Polygon(c, inner, look.style.top);
     return c;
 }
 

@@ -77,11 +77,10 @@ bool WritePicture(const std::string& path, const Picture& pic)
     return WriteBmp(path, Quantise(pic.art, *pic.palette, true), *pic.palette);
 }
 
-bool WriteGamePicture(const std::string& path, const Canvas& art)
+// A full picture shown through the game palette; dither smooths its gradients.
+bool WriteGamePicture(const std::string& path, const Canvas& art, bool dither)
 {
-    Palette full = GamePalette();
-    full.firstUsable = 0;
-    return WriteBmp(path, Quantise(art, full), full);
+    return WriteBmp(path, Quantise(art, GamePicturePalette(), dither), GamePicturePalette());
 }
 
 }  // namespace
@@ -95,7 +94,7 @@ bool GenerateArt(const std::string& dir)
            WritePicture(dir + "/Mrv64_58.bmp", DrawDeveloperSplash(1)) &&
            WritePicture(dir + "/Mrv64_68.bmp", DrawDeveloperSplash(2)) &&
            WritePicture(dir + "/MainMenu.bmp", DrawMainMenuPicture()) &&
-           WriteGamePicture(dir + "/help18.bmp", DrawHelpControlsPage()) &&
-           WriteGamePicture(dir + "/help28.bmp", DrawHelpPowerUpsPage()) &&
-           WriteGamePicture(dir + "/Comp3R8.bmp", DrawCompanyPage()) && WriteTrigTable(dir + "/blkbrk.trg");
+           WriteGamePicture(dir + "/help18.bmp", DrawHelpControlsPage(), false) &&
+           WriteGamePicture(dir + "/help28.bmp", DrawHelpPowerUpsPage(), false) &&
+           WriteGamePicture(dir + "/Comp3R8.bmp", DrawCompanyPage(), true) && WriteTrigTable(dir + "/blkbrk.trg");
 }

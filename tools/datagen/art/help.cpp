@@ -26,7 +26,7 @@ Canvas Page(const char* title)
         for (int x = x0; x <= x1; x++) c.Set(x, y0, tl), c.Set(x, y1, br);
         for (int y = y0; y <= y1; y++) c.Set(x0, y, tl), c.Set(x1, y, br);
     }
-    FillGradientV(c, 7, 7, 626, kBottomStrip - 7, HueAt(HUE_NAVY, 0.2f), HueAt(HUE_NAVY, 0.08f));
+    FillRect(c, 7, 7, 626, kBottomStrip - 7, HueAt(HUE_NAVY, 0.14f));
     if (const Typeface* face = Face("DejaVuSans-Bold.ttf")) DrawText(c, *face, 30, title, kW / 2, 18, Lettering(HUE_GOLD, 2, 3), true);
     return c;
 }
@@ -106,12 +106,13 @@ Canvas DrawHelpControlsPage()
     BlockRow(c, 40, 330, 124, "Patterned: one hit, too");
     BlockRow(c, 2, 330, 152, "Two hits");
     BlockRow(c, 13, 330, 180, "Five hits; it cracks as it goes");
-    BlockRow(c, 18, 330, 208, "Glass: counts the moment it breaks");
+    BlockRow(c, 18, 330, 208, "Glass: shatters at the first hit");
     BlockRow(c, 1, 330, 236, "Indestructible: only fire breaks it");
     BlockRow(c, 114, 330, 264, "Gem: 20 points");
     BlockRow(c, 118, 330, 292, "Wood: 10 points");
     BlockRow(c, BLOCK_HIDDEN, 330, 320, "Hidden: shows itself when hit");
     BlockRow(c, 25, 330, 348, "Multi-Ball: sets two balls free");
+    for (float bx : {336.0f, 352.0f}) Sphere(c, bx + 6, 348 + 10, 5.8f, 5.8f, HueAt(HUE_STEEL, 0.72f), 1.4f);
     c.Draw(BlockPicture(26), 330, 376);
     Say(c, "Power-up: drops a capsule", 380, 377);
     BlockRow(c, 95, 330, 404, "Arrow: a blast runs along its line");
@@ -155,7 +156,7 @@ Canvas DrawHelpPowerUpsPage()
     Say(c, "Atom blocks launch a Spectral", 340, 188);
     Say(c, "Nuke that hunts their colour.", 340, 204);
     Heading(c, "Creatures", 340, 236);
-    for (int kind = 0; kind < ENEMY_KINDS; kind++) PaintEnemy(c, kind, 356 + float(kind) * 60, 292, 0);
+    for (int kind = 0; kind < ENEMY_KINDS; kind++) PaintEnemy(c, kind, 362 + float(kind) * 62, 286, 0, 1.8f);
     Say(c, "They drift in as you play and get", 340, 318);
     Say(c, "in the way of the ball. Hit them", 340, 334);
     Say(c, "with a ball or a shot for points:", 340, 350);

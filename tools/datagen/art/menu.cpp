@@ -18,13 +18,12 @@ Canvas MenuItem(const char* text, bool lit)
     float base = lit ? 0.25f : 0.12f;
     ShadedPlate(c, 0, 0, kItemW, kItemH,
                 {HueAt(hue, base * 0.3f), HueAt(hue, base), HueAt(hue, base + 0.2f), HueAt(hue, base + 0.45f)}, 2);
-    if (lit) {
-        Glow(c, 40, kItemH / 2.0f, 30, HueAt(HUE_GOLD, 0.9f), 0.5f);
-        Glow(c, kItemW - 40, kItemH / 2.0f, 30, HueAt(HUE_GOLD, 0.9f), 0.5f);
-    }
     // A ball marks the chosen line at both ends.
     for (float x : {22.0f, float(kItemW) - 22}) {
-        if (lit) Sphere(c, x, kItemH / 2.0f, 7, 7, HueAt(HUE_FIRE, 0.65f));
+        if (lit) {
+            Glow(c, x, kItemH / 2.0f, 12, HueAt(HUE_FIRE, 0.8f), 0.9f);
+            Sphere(c, x, kItemH / 2.0f, 7, 7, HueAt(HUE_FIRE, 0.65f));
+        }
         else Sphere(c, x, kItemH / 2.0f, 5, 5, HueAt(HUE_STEEL, 0.35f), 0.4f);
     }
     if (const Typeface* face = Face("DejaVuSans-Bold.ttf")) {

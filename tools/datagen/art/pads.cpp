@@ -10,8 +10,9 @@ namespace {
 constexpr int kPadH = 14;       // the collision box is 13 high; a ball under the pad is put 16 below its top
 constexpr int kEnd = 14;        // end pieces are drawn 14 wide
 constexpr int kMiddle = 80;     // drawn up to 104 - 28 = 76 wide
-constexpr int kGunRise = 6;     // how far a raised gun stands above the pad
+constexpr int kGunRise = 5;     // how far a raised gun stands above a resting one
 constexpr int kGunSteps = 4;    // frames of raising or lowering
+constexpr int kGunTop = kGunRise + 2;  // rows above the pad that a raised gun takes
 
 // The body of a pad `width` wide: rounded red caps at both ends, a steel bar between them with a
 // glowing strip. When it is narrow the caps shrink with it.
@@ -39,25 +40,28 @@ void PadBody(Canvas& c, int width, int top)
     c.Fill(0, top, width, top + kPadH, inside, paint);
 }
 
-// A gun barrel on an end piece, its top `rise` pixels above the pad.
+// A gun on an end piece: a squat mount on the pad and a barrel whose top stands `rise` pixels
+// above the pad (a stub at rest); a raised gun's muzzle glows.
 void Gun(Canvas& c, int x, int top, int rise)
 {
-    if (rise <= 0) return;
-    FillGradientV(c, x, top - rise, 4, rise + 2, HueAt(HUE_STEEL, 0.85f), HueAt(HUE_STEEL, 0.35f));
-    FillRect(c, x, top - rise, 1, rise + 2, HueAt(HUE_STEEL, 0.98f));
-    FillRect(c, x + 3, top - rise, 1, rise + 2, HueAt(HUE_STEEL, 0.15f));
-    if (rise == kGunRise) FillRect(c, x + 1, top - rise, 2, 1, HueAt(HUE_CYAN, 0.9f));
+    int barrelTop = top - 2 - rise;
+    FillGradientV(c, x, barrelTop, 4, top + 2 - barrelTop, HueAt(HUE_STEEL, 0.55f), HueAt(HUE_STEEL, 0.2f));
+    FillRect(c, x, barrelTop, 1, top + 2 - barrelTop, HueAt(HUE_STEEL, 0.95f));
+    FillRect(c, x + 3, barrelTop, 1, top + 2 - barrelTop, HueAt(HUE_STEEL, 0.08f));
+    FillRect(c, x + 1, barrelTop, 2, 1, rise == kGunRise ? HueAt(HUE_CYAN, 0.95f) : HueAt(HUE_STEEL, 0.1f));
+    // The mount straddles the pad's top edge.
+    ShadedPlate(c, x - 1, top - 1, 6, 4, {HueAt(HUE_STEEL, 0.1f), HueAt(HUE_STEEL, 0.3f), HueAt(HUE_STEEL, 0.5f), HueAt(HUE_STEEL, 0.8f)}, 1);
 }
 
 // One frame of an end piece: the left or the right 14 columns of a whole pad, with its gun.
 Image EndPiece(bool left, int rise)
 {
     const int whole = kEnd * 2 + kMiddle;
-    Canvas pad(whole, kPadH + kGunRise);
-    PadBody(pad, whole, kGunRise);
+    Canvas pad(whole, kPadH + kGunTop);
+    PadBody(pad, whole, kGunTop);
     // The guns sit where the bullets leave: pad x + 10 and pad x + width - 14.
-    Gun(pad, left ? 10 : whole - kEnd, kGunRise, rise);
-    return Frame(pad.Crop(left ? 0 : whole - kEnd, 0, kEnd, kPadH + kGunRise), 0, kGunRise);
+    Gun(pad, left ? 10 : whole - kEnd, kGunTop, rise);
+    return Frame(pad.Crop(left ? 0 : whole - kEnd, 0, kEnd, kPadH + kGunTop), 0, kGunTop);
 }
 
 std::vector<Image> EndMotion(bool left, bool raising)
@@ -111,6 +115,6 @@ SpriteTypeArt DrawPadPieceType()
     type.Add(EndMotion(false, false));              // right lower
     type.Add({EndPiece(true, kGunRise)});           // left raised
     type.Add({EndPiece(false, kGunRise)});          // right raised
-    type.boxX = 0, type.boxY = kGunRise, type.boxW = kEnd, type.boxH = 13;
+    type.boxX = 0, type.boxY = kGunTop, type.boxW = kEnd, type.boxH = 13;
     return type;
 }

@@ -88,3 +88,13 @@ const Palette& GamePalette()
     static const Palette pal = BuildGamePalette();
     return pal;
 }
+
+const Palette& GamePicturePalette()
+{
+    static const Palette pal = [] {
+        Palette p = GamePalette();
+        p.firstUsable = 0;
+        return p;
+    }();
+    return pal;
+}

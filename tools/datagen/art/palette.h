@@ -48,3 +48,5 @@ constexpr int PAL_CURSOR = 255;
 
 // The game palette of GamePal.pcx.
 const Palette& GamePalette();
+// The same for full-screen pictures, which may use index 0 as black.
+const Palette& GamePicturePalette();

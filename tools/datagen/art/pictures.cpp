@@ -39,17 +39,6 @@ const Palette& DeveloperPalette()
     return pal;
 }
 
-// A full picture as the game palette's own: black allowed.
-const Palette& GameFullPalette()
-{
-    static const Palette pal = [] {
-        Palette p = GamePalette();
-        p.firstUsable = 0;
-        return p;
-    }();
-    return pal;
-}
-
 void Rays(Canvas& c, float cx, float cy, int count, Rgb col, float strength, float turn)
 {
     for (int y = 0; y < kH; y++)
@@ -97,11 +86,10 @@ Picture DrawDeveloperSplash(int frame)
     Glow(c, 320, 240, 300, RgbHex(0x001820), 1);
     // A ring of light sweeps round the name, a third of a turn per picture.
     float turn = float(frame) * 2 * kPi / 3;
-    for (int k = 0; k < 24; k++) {
-        float a = turn - float(k) * 0.06f;
+    for (int k = 71; k >= 0; k--) {
+        float a = turn - float(k) * 0.02f;
         float x = 320 + 230 * std::cos(a), y = 230 + 90 * std::sin(a);
-        Disc(c, x, y, 9 - float(k) * 0.3f, Ramp({RgbHex(0xffffff), RgbHex(0x20c8d8), RgbHex(0x005a6a)}, float(k) / 24),
-             1 - float(k) / 26);
+        Disc(c, x, y, 9 - float(k) * 0.1f, Ramp({RgbHex(0xffffff), RgbHex(0x20c8d8), RgbHex(0x005a6a)}, float(k) / 72));
     }
     Ring(c, 320, 230, 160, 2, RgbHex(0x005a6a));
     if (const Typeface* face = Face("DejaVuSans-Bold.ttf")) {
@@ -165,5 +153,5 @@ Picture DrawMainMenuPicture()
     FillGradientV(c, 95, 163, 451, 270, HueAt(HUE_NAVY, 0.1f), HueAt(HUE_NAVY, 0.05f));
     FillRect(c, 0, 442, kW, kH - 442, HueAt(HUE_NAVY, 0.04f));
     Line(c, 0, 441, kW, 441, 2, HueAt(HUE_MAGENTA, 0.5f));
-    return {std::move(c), &GameFullPalette()};
+    return {std::move(c), &GamePicturePalette()};
 }

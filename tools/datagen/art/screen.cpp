@@ -31,8 +31,8 @@ void BrushedMetal(Canvas& c, int x, int y, int w, int h, Hue hue, float light)
 // A sunken tray: dark face with a bevel lit from below right.
 void Tray(Canvas& c, int x, int y, int w, int h)
 {
-    FillGradientV(c, x, y, w, h, HueAt(HUE_NAVY, 0.1f), HueAt(HUE_NAVY, 0.22f));
-    Bevel(c, x, y, w, h, -2, HueAt(HUE_STEEL, 0.75f), HueAt(HUE_STEEL, 0.08f));
+    FillRect(c, x, y, w, h, HueAt(HUE_NAVY, 0.1f));
+    Bevel(c, x, y, w, h, -2, HueAt(HUE_STEEL, 0.6f), HueAt(HUE_STEEL, 0.04f));
 }
 
 Canvas ScreenFrame()
@@ -64,7 +64,7 @@ Canvas ScreenFrame()
 Canvas PlayerPanel()
 {
     Canvas c(kPanelW, kPlayerPanelH);
-    FillGradientV(c, 0, 0, kPanelW, kPlayerPanelH, HueAt(HUE_NAVY, 0.32f), HueAt(HUE_NAVY, 0.18f));
+    BrushedMetal(c, 0, 0, kPanelW, kPlayerPanelH, HUE_NAVY, 0.36f);
     Bevel(c, 0, 0, kPanelW - 3, kPlayerPanelH, 2, HueAt(HUE_STEEL, 0.8f), HueAt(HUE_STEEL, 0.1f));
     // Name plate behind "Player n" at (24, 2).
     ShadedPlate(c, 3, 2, kPanelW - 9, 17, {HueAt(HUE_BLUE, 0.15f), HueAt(HUE_BLUE, 0.35f), HueAt(HUE_BLUE, 0.55f), HueAt(HUE_BLUE, 0.8f)}, 1);
@@ -73,7 +73,11 @@ Canvas PlayerPanel()
     // Effect icons: 3 x 3 slots of 34 x 28 from (0, 54).
     Tray(c, 0, 52, 104, 88);
     for (int r = 0; r < 3; r++)
-        for (int col = 0; col < 3; col++) FillRect(c, col * 34 + 2, 54 + r * 28 + 4, 32, 20, HueAt(HUE_NAVY, 0.14f));
+        for (int col = 0; col < 3; col++) {
+            // The icons (32 x 16) are drawn at the slot's top-left.
+            FillRect(c, col * 34 + 1, 54 + r * 28 - 1, 33, 18, HueAt(HUE_NAVY, 0.16f));
+            Bevel(c, col * 34 + 1, 54 + r * 28 - 1, 33, 18, -1, HueAt(HUE_NAVY, 0.45f), HueAt(HUE_NAVY, 0.02f));
+        }
     // Lives: the icon at (104, 56), "x" at (118, 54), the count at (106, 68).
     Tray(c, 102, 52, kPanelW - 105, 36);
     // The name of the last power-up at (4, 140).
