@@ -147,6 +147,7 @@ public:
     Q2SL_usedRun** usedRuns = nullptr;  // per row: its covered spans, sorted
     uint16_t* currentRuns = nullptr;    // per row: spans in use
     uint16_t* numURuns = nullptr;       // per row: capacity
+    uint16_t runRows = 0;               // rows the three arrays have
 
 protected:
     // Takes the owner's memory, run lists, group and view.

@@ -37,15 +37,17 @@ void Q2SL_drawBuffer::FreeRunLists()
     if (!OwnsMemory()) {
         usedRuns = nullptr;
         currentRuns = numURuns = nullptr;
+        runRows = 0;
         return;
     }
     if (usedRuns) {
-        for (uint16_t r = 0; r < height; ++r)
+        for (uint16_t r = 0; r < runRows; ++r)
             my_delete(usedRuns[r], "usedRuns");
     }
     my_delete(usedRuns, "usedRuns");
     my_delete(currentRuns, "currentRuns");
     my_delete(numURuns, "numURuns");
+    runRows = 0;
 }
 
 void Q2SL_drawBuffer::Delete()
@@ -59,6 +61,7 @@ void Q2SL_drawBuffer::CopyFrom(const Q2SL_drawBuffer& owner)
     usedRuns = owner.usedRuns;
     currentRuns = owner.currentRuns;
     numURuns = owner.numURuns;
+    runRows = owner.runRows;
     pixels = owner.pixels;
     pitch = owner.pitch;
     sharers = owner.sharers;
@@ -94,7 +97,7 @@ void Q2SL_drawBuffer::Reattach(Q2SL_drawBuffer* owner)
 void Q2SL_drawBuffer::Reset()
 {
     if (currentRuns)
-        std::fill(currentRuns, currentRuns + height, uint16_t(0));
+        std::fill(currentRuns, currentRuns + runRows, uint16_t(0));
 }
 
 int Q2SL_drawBuffer::InitBuffer()
@@ -105,6 +108,7 @@ int Q2SL_drawBuffer::InitBuffer()
     usedRuns = static_cast<Q2SL_usedRun**>(my_new(sizeof(Q2SL_usedRun*) * height, "usedRuns"));
     currentRuns = static_cast<uint16_t*>(my_new(sizeof(uint16_t) * height, "currentRuns"));
     numURuns = static_cast<uint16_t*>(my_new(sizeof(uint16_t) * height, "numURuns"));
+    runRows = height;
     for (uint16_t r = 0; r < height; ++r) {
         numURuns[r] = static_cast<uint16_t>(width / 2 + 1);
         usedRuns[r] = static_cast<Q2SL_usedRun*>(my_new(sizeof(Q2SL_usedRun) * numURuns[r], "usedRuns"));

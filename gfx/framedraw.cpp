@@ -153,7 +153,7 @@ struct HiddenSurface {
     void operator()(int vy, int vx, int len, const uint8_t* src) const
     {
         const int row = dest.viewY + vy;
-        if (!dest.usedRuns || row >= dest.height) {
+        if (!dest.usedRuns || row >= dest.runRows) {
             op(vy, vx, len, src);
             return;
         }

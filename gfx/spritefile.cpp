@@ -82,7 +82,8 @@ template <typename T, typename WriteItem>
 int WriteSection(int handle, const Q2SL_section<T>& s, uint16_t section, WriteItem write)
 {
     for (uint32_t i = 0; i < s.count; ++i) {
-        if (!Q2SL_WriteName(handle, s.items[i]->name, 32) || !Q2SL_WriteU16(handle, section) ||
+        // A section left part-filled by a failed read is not written.
+        if (!s.items[i] || !Q2SL_WriteName(handle, s.items[i]->name, 32) || !Q2SL_WriteU16(handle, section) ||
             !write(*s.items[i]))
             return 0;
     }

@@ -274,6 +274,25 @@ TEST(SpriteFile, EveryTruncationIsRefused)
     EXPECT_EQ(ReadBytes(whole), 1);
 }
 
+TEST(SpriteFile, SpoiltBytesNeverCauseAFault)
+{
+    Q2SL_file built;
+    BuildEverything(built);
+    const std::string path = TempPath("spoil.qsl");
+    ASSERT_EQ(WriteFile(built, path), 1);
+    built.Free();
+    const auto whole = Slurp(path);
+    fs::remove(path);
+    uint32_t state = 12345;
+    const auto next = [&state] { return state = state * 1103515245u + 12345u, state >> 8; };
+    for (int round = 0; round < 1500; ++round) {
+        auto bytes = whole;
+        for (int k = 1 + next() % 4; k > 0; --k)
+            bytes[next() % bytes.size()] = static_cast<uint8_t>(next());
+        ReadBytes(bytes);  // refused or read, never a fault
+    }
+}
+
 TEST(SpriteFile, HeaderChecks)
 {
     const PictureFields good;
