@@ -274,6 +274,28 @@ TEST(SpriteFile, EveryTruncationIsRefused)
     EXPECT_EQ(ReadBytes(whole), 1);
 }
 
+TEST(SpriteFile, ItemHeaderAcrossTheReadBufferBoundaryIsAccepted)
+{
+    Q2SL_file built;
+    built.Add(MakeFrame(Picture(23, std::string(693, '1'))));
+    Q2SL_buffer* after = MakeFrame({"12"});
+    Q2SL_SetName(after->name, 32, "after");
+    built.Add(after);
+    const std::string path = TempPath("boundary.qsl");
+    ASSERT_EQ(WriteFile(built, path), 1);
+    built.Free();
+    const auto bytes = Slurp(path);
+    const size_t second = 16384 - 17;  // the second item header runs from here across 16384
+    ASSERT_GT(bytes.size(), second + 34);
+    ASSERT_EQ(std::string(bytes.begin() + second, bytes.begin() + second + 5), "after");
+    Q2SL_file f;
+    ASSERT_EQ(ReadFile(f, path), 1);
+    ASSERT_NE(f.SearchBuffer("after"), nullptr);
+    EXPECT_EQ(f.SearchBuffer("after")->bitmap.rows[0].runs[0].pixels[1], 2);
+    f.Free();
+    fs::remove(path);
+}
+
 TEST(SpriteFile, SpoiltBytesNeverCauseAFault)
 {
     Q2SL_file built;
