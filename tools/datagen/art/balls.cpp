@@ -113,14 +113,20 @@ SpriteTypeArt DrawSparkleType()
     std::vector<Image> frames;
     for (int f = 0; f < 9; f++) {
         Canvas c(20, 20);
-        float t = float(f + 1) / 9, r = 2 + 7.5f * t;
-        Glow(c, 10, 10, r, HueAt(HUE_GOLD, 0.8f), 0.8f);
-        for (int k = 0; k < 4; k++) {
-            float a = float(k) * kPi / 2 + t * 0.8f;
-            Line(c, 10 - std::cos(a) * r, 10 - std::sin(a) * r, 10 + std::cos(a) * r, 10 + std::sin(a) * r, k % 2 ? 1.0f : 1.6f,
-                 HueAt(HUE_GOLD, 1.0f));
+        float t = float(f + 1) / 9, turn = t * 0.6f;
+        // A four-pointed star with four shorter points between, white at the heart, gold outside.
+        for (int layer = 0; layer < 2; layer++) {
+            float outer = (layer ? 5.0f : 9.5f) * (0.35f + 0.65f * t), inner = 1.2f + t;
+            float offset = turn + (layer ? kPi / 4 : 0);
+            std::vector<float> pts;
+            for (int k = 0; k < 8; k++) {
+                float a = offset + float(k) * kPi / 4, r = k % 2 ? inner : outer;
+                pts.push_back(10 + std::cos(a) * r), pts.push_back(10 + std::sin(a) * r);
+            }
+            Polygon(c, pts, HueAt(HUE_GOLD, layer ? 0.75f : 0.6f));
         }
-        Disc(c, 10, 10, 1 + 1.2f * t, Rgb{255, 255, 255});
+        Disc(c, 10, 10, 1.2f + 1.3f * t, HueAt(HUE_GOLD, 0.95f));
+        Disc(c, 10, 10, 0.6f + 0.8f * t, Rgb{255, 255, 255});
         frames.push_back(Frame(c));
     }
     type.Add(std::move(frames));

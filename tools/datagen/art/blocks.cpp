@@ -220,7 +220,7 @@ std::vector<Image> Vanish(const Canvas& src)
             float scale = 1 - t * 0.85f;
             float half = 5 * scale;
             float ncx = cx + dx, ncy = cy + dy;
-            float flash = f < 2 ? 0.35f - 0.15f * float(f) : 0;
+            float flash = f < 2 ? 0.2f - 0.1f * float(f) : 0;
             c.Fill(int(ncx - half - 1), int(ncy - half - 1), int(ncx + half + 2), int(ncy + half + 2),
                    [&](float x, float y) { return std::fabs(x - ncx) <= half && std::fabs(y - ncy) <= half; },
                    [&](float x, float y) {
