@@ -20,8 +20,9 @@ void WriteOptionsFile(const char* text)
 {
     const std::string path = I_UserPath("vexa.cfg");
     std::remove(path.c_str());
-    if (text)
+    if (text) {
         ASSERT_TRUE(I_WriteUserFile("vexa.cfg", text, std::string(text).size()));
+    }
 }
 
 std::vector<int> Settings()
