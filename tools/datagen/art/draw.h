@@ -60,6 +60,8 @@ float Noise(float x, float y, int seed);
 struct Picture {
     Canvas art;
     const Palette* palette;
+    bool dither = true;
+    std::vector<float> sharp;  // coverage of what is not dithered (lettering, objects); empty: none
 };
 Picture DrawPublisherSplash();
 // The developer's logo, frame 0..2 of its animation; the three share one palette.
@@ -67,6 +69,6 @@ Picture DrawDeveloperSplash(int frame);
 Picture DrawMainMenuPicture();
 
 // help.cpp: the two help pages and the company page.
-Canvas DrawHelpControlsPage();
-Canvas DrawHelpPowerUpsPage();
-Canvas DrawCompanyPage();
+Picture DrawHelpControlsPage();
+Picture DrawHelpPowerUpsPage();
+Picture DrawCompanyPage();

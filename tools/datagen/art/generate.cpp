@@ -74,13 +74,7 @@ bool WriteBackgrounds(const std::string& dir)
 
 bool WritePicture(const std::string& path, const Picture& pic)
 {
-    return WriteBmp(path, Quantise(pic.art, *pic.palette, true), *pic.palette);
-}
-
-// A full picture shown through the game palette; dither smooths its gradients.
-bool WriteGamePicture(const std::string& path, const Canvas& art, bool dither)
-{
-    return WriteBmp(path, Quantise(art, GamePicturePalette(), dither), GamePicturePalette());
+    return WriteBmp(path, Quantise(pic.art, *pic.palette, pic.dither, pic.sharp.empty() ? nullptr : &pic.sharp), *pic.palette);
 }
 
 }  // namespace
@@ -94,7 +88,7 @@ bool GenerateArt(const std::string& dir)
            WritePicture(dir + "/Mrv64_58.bmp", DrawDeveloperSplash(1)) &&
            WritePicture(dir + "/Mrv64_68.bmp", DrawDeveloperSplash(2)) &&
            WritePicture(dir + "/MainMenu.bmp", DrawMainMenuPicture()) &&
-           WriteGamePicture(dir + "/help18.bmp", DrawHelpControlsPage(), false) &&
-           WriteGamePicture(dir + "/help28.bmp", DrawHelpPowerUpsPage(), false) &&
-           WriteGamePicture(dir + "/Comp3R8.bmp", DrawCompanyPage(), true) && WriteTrigTable(dir + "/blkbrk.trg");
+           WritePicture(dir + "/help18.bmp", DrawHelpControlsPage()) &&
+           WritePicture(dir + "/help28.bmp", DrawHelpPowerUpsPage()) &&
+           WritePicture(dir + "/Comp3R8.bmp", DrawCompanyPage()) && WriteTrigTable(dir + "/blkbrk.trg");
 }

@@ -73,7 +73,7 @@ void KeyCap(Canvas& c, int x, int y, int w, const char* label)
 
 }  // namespace
 
-Canvas DrawHelpControlsPage()
+Picture DrawHelpControlsPage()
 {
     Canvas c = Page("HOW TO PLAY");
     Heading(c, "Controls", 28, 60);
@@ -116,10 +116,10 @@ Canvas DrawHelpControlsPage()
     c.Draw(BlockPicture(26), 330, 376);
     Say(c, "Power-up: drops a capsule", 380, 377);
     BlockRow(c, 95, 330, 404, "Arrow: a blast runs along its line");
-    return c;
+    return {std::move(c), &GamePicturePalette(), false, {}};
 }
 
-Canvas DrawHelpPowerUpsPage()
+Picture DrawHelpPowerUpsPage()
 {
     struct Entry {
         int kind;
@@ -161,12 +161,13 @@ Canvas DrawHelpPowerUpsPage()
     Say(c, "in the way of the ball. Hit them", 340, 334);
     Say(c, "with a ball or a shot for points:", 340, 350);
     Say(c, "20, 30, 40 and 50.", 340, 366);
-    return c;
+    return {std::move(c), &GamePicturePalette(), false, {}};
 }
 
-Canvas DrawCompanyPage()
+Picture DrawCompanyPage()
 {
     Canvas c = Page("MORVANE GAMES");
+    // A soft glow and the studio's sphere behind the lettering, smoothed by dithering.
     for (int y = 80; y < 300; y++)
         for (int x = 20; x < 620; x++) {
             float d = std::hypot(float(x) - 320, (float(y) - 190) * 2) / 300;
@@ -174,10 +175,14 @@ Canvas DrawCompanyPage()
         }
     Ring(c, 320, 190, 90, 3, HueAt(HUE_CYAN, 0.7f));
     Sphere(c, 320, 190, 40, 40, HueAt(HUE_CYAN, 0.6f), 1.2f);
-    if (const Typeface* face = Face("DejaVuSans-Bold.ttf")) {
-        DrawText(c, *face, 40, "MORVANE", 320, 292, Lettering(HUE_CYAN, 2, 3), true);
-    }
-    Say(c, "Taltrix was made by Morvane Games and published by Skarvo.", 110, 360);
-    Say(c, "Thank you for playing. Break them all!", 180, 384);
-    return c;
+    Canvas letters(c.w, c.h);
+    // The page's frame and title stay sharp too.
+    for (int y = 0; y < c.h; y++)
+        for (int x = 0; x < c.w; x++)
+            if (x < 14 || y < 70 || x >= c.w - 14 || y >= 440) letters.Set(x, y, c.At(x, y));
+    if (const Typeface* face = Face("DejaVuSans-Bold.ttf")) DrawText(letters, *face, 40, "MORVANE", 320, 292, Lettering(HUE_CYAN, 2, 3), true);
+    Say(letters, "Taltrix was made by Morvane Games and published by Skarvo.", 110, 360);
+    Say(letters, "Thank you for playing. Break them all!", 180, 384);
+    c.Draw(letters, 0, 0);
+    return {std::move(c), &GamePicturePalette(), true, letters.alpha};
 }

@@ -19,5 +19,6 @@ struct Image {
 };
 
 // Every pixel at least half covered becomes the nearest usable palette entry, the rest index 0.
-// With dither, a 4 x 4 ordered pattern spreads smooth gradients over neighbouring entries.
-Image Quantise(const Canvas& c, const Palette& pal, bool dither = false);
+// With dither, a 4 x 4 ordered pattern spreads smooth gradients over neighbouring entries,
+// except where `sharp` (a coverage per pixel, if given) marks lettering and objects.
+Image Quantise(const Canvas& c, const Palette& pal, bool dither = false, const std::vector<float>* sharp = nullptr);

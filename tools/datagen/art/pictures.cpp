@@ -76,7 +76,7 @@ Picture DrawPublisherSplash()
         small.top = RgbHex(0xffc830), small.bottom = RgbHex(0xe05a10);
         DrawText(c, *face, 22, "proudly presents", 320, 392, small, true);
     }
-    return {std::move(c), &PublisherPalette()};
+    return {std::move(c), &PublisherPalette(), true, {}};
 }
 
 Picture DrawDeveloperSplash(int frame)
@@ -107,7 +107,7 @@ Picture DrawDeveloperSplash(int frame)
             float d = std::fabs(float(x) - gx - float(y - 230) * 0.4f);
             if (d < 14 && c.At(x, y).g > 150) c.Blend(x, y, RgbHex(0xffffff), 0.6f * (1 - d / 14));
         }
-    return {std::move(c), &DeveloperPalette()};
+    return {std::move(c), &DeveloperPalette(), true, {}};
 }
 
 Picture DrawMainMenuPicture()
@@ -132,26 +132,28 @@ Picture DrawMainMenuPicture()
             c.Blend(x, y, HueAt(HUE_MAGENTA, 0.55f), 0.7f * line * depth);
         }
     }
-    // Rows of blocks and a ball at both sides of the menu box.
+    // In front, kept sharp: rows of blocks and a ball at both sides of the menu box, the title.
+    Canvas front(kW, kH);
     for (int row = 0; row < 5; row++) {
         for (int side = 0; side < 2; side++) {
             int x = side ? 560 : 20, y = 190 + row * 42;
             Canvas block = BlockPicture(3 + (row * 2 + side * 3) % 10);
-            c.Draw(block, x, y);
-            c.Draw(block, x + 20, y + 21);
+            front.Draw(block, x, y);
+            front.Draw(block, x + 20, y + 21);
         }
     }
     Glow(c, 70, 420, 24, HueAt(HUE_FIRE, 0.7f), 0.8f);
-    Sphere(c, 70, 420, 9, 9, HueAt(HUE_STEEL, 0.75f), 1.4f);
+    Sphere(front, 70, 420, 9, 9, HueAt(HUE_STEEL, 0.75f), 1.4f);
     // The title.
     if (const Typeface* face = Face("DejaVuSans-Bold.ttf")) {
         TextStyle s = Lettering(HUE_GOLD, 3, 6);
-        DrawText(c, *face, 104, "TALTRIX", 320, 22, s, true);
-        DrawText(c, *face, 18, "THE BLOCK BREAKER", 320, 140, Lettering(HUE_CYAN, 1, 2), true);
+        DrawText(front, *face, 104, "TALTRIX", 320, 22, s, true);
+        DrawText(front, *face, 18, "THE BLOCK BREAKER", 320, 140, Lettering(HUE_CYAN, 1, 2), true);
     }
     // The menu box stands here; keep it and the prompt's strip dark.
-    FillGradientV(c, 95, 163, 451, 270, HueAt(HUE_NAVY, 0.1f), HueAt(HUE_NAVY, 0.05f));
-    FillRect(c, 0, 442, kW, kH - 442, HueAt(HUE_NAVY, 0.04f));
-    Line(c, 0, 441, kW, 441, 2, HueAt(HUE_MAGENTA, 0.5f));
-    return {std::move(c), &GamePicturePalette()};
+    FillRect(front, 95, 163, 451, 270, HueAt(HUE_NAVY, 0.08f));
+    FillRect(front, 0, 442, kW, kH - 442, HueAt(HUE_NAVY, 0.04f));
+    Line(front, 0, 441, kW, 441, 2, HueAt(HUE_MAGENTA, 0.5f));
+    c.Draw(front, 0, 0);
+    return {std::move(c), &GamePicturePalette(), true, front.alpha};
 }
