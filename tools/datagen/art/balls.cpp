@@ -145,15 +145,10 @@ SpriteTypeArt DrawAtomType()
         for (int k = 0; k < 3; k++) {
             // Three tilted orbits with an electron each, turning with the frame.
             float tilt = float(k) * kPi / 3;
-            for (int s = 0; s < 48; s++) {
-                float u = float(s) / 48 * 2 * kPi;
-                float ox = 8.5f * std::cos(u), oy = 3.2f * std::sin(u);
-                c.Blend(int(10 + ox * std::cos(tilt) - oy * std::sin(tilt)), int(10 + ox * std::sin(tilt) + oy * std::cos(tilt)),
-                        HueAt(HUE_MAGENTA, 0.9f), 0.3f);
-            }
+            EllipseStroke(c, 10, 10, 8.5f, 3.2f, tilt, 0.9f, HueAt(HUE_MAGENTA, 0.9f), 0.8f);
             float u = float(f) / 8 * 2 * kPi + float(k) * 2.1f;
             float ox = 8.5f * std::cos(u), oy = 3.2f * std::sin(u);
-            Disc(c, 10 + ox * std::cos(tilt) - oy * std::sin(tilt), 10 + ox * std::sin(tilt) + oy * std::cos(tilt), 1.1f,
+            Disc(c, 10 + ox * std::cos(tilt) - oy * std::sin(tilt), 10 + ox * std::sin(tilt) + oy * std::cos(tilt), 1.2f,
                  Rgb{255, 255, 255});
         }
         Sphere(c, 10, 10, 3.2f, 3.2f, HueAt(HUE_MAGENTA, 0.65f + 0.2f * pulse));

@@ -154,15 +154,7 @@ Canvas AtomBlock(int colour)
     Hue hue = hues[colour % 12];
     Canvas c = Block(HUE_NAVY, PLAIN);
     Glow(c, 20, 10, 10, HueAt(hue, 0.8f), 0.8f);
-    for (int k = 0; k < 3; k++) {
-        float a = float(k) * 3.14159f / 3;
-        for (int s = 0; s < 60; s++) {
-            float t = float(s) / 60 * 6.2832f;
-            float ex = 11 * std::cos(t), ey = 4 * std::sin(t);
-            c.Blend(int(20 + ex * std::cos(a) - ey * std::sin(a) * 1.6f), int(10 + ex * std::sin(a) * 0.45f + ey * std::cos(a)),
-                    HueAt(hue, 0.9f), 0.7f);
-        }
-    }
+    for (int k = 0; k < 3; k++) EllipseStroke(c, 20, 10, 13, 3.2f, float(k - 1) * 0.42f, 1.0f, HueAt(hue, 0.9f), 0.85f);
     Sphere(c, 20, 10, 3, 3, HueAt(hue, 0.75f));
     return c;
 }

@@ -146,6 +146,19 @@ void Ring(Canvas& c, float cx, float cy, float r, float width, Rgb col, float op
            [&](float, float) { return col; }, opacity);
 }
 
+void EllipseStroke(Canvas& c, float cx, float cy, float rx, float ry, float angle, float width, Rgb col, float opacity)
+{
+    const float ca = std::cos(angle), sa = std::sin(angle), reach = std::max(rx, ry) + width;
+    c.Fill(int(cx - reach - 1), int(cy - reach - 1), int(cx + reach + 2), int(cy + reach + 2),
+           [&](float x, float y) {
+               float u = (x - cx) * ca + (y - cy) * sa, v = -(x - cx) * sa + (y - cy) * ca;
+               float d = std::sqrt((u / rx) * (u / rx) + (v / ry) * (v / ry)), len = std::hypot(u, v);
+               // Distance to the curve along the ray from the centre.
+               return d > 0 && std::fabs(len - len / d) <= width / 2;
+           },
+           [&](float, float) { return col; }, opacity);
+}
+
 void Polygon(Canvas& c, const std::vector<float>& xy, Rgb col, float opacity)
 {
     size_t n = xy.size() / 2;

@@ -77,6 +77,8 @@ void Ellipse(Canvas& c, float cx, float cy, float rx, float ry, Rgb col, float o
 void Glow(Canvas& c, float cx, float cy, float r, Rgb col, float strength = 1);
 void Line(Canvas& c, float x0, float y0, float x1, float y1, float width, Rgb col, float opacity = 1);
 void Ring(Canvas& c, float cx, float cy, float r, float width, Rgb col, float opacity = 1);
+// The outline of an ellipse of radii rx, ry turned by `angle` radians.
+void EllipseStroke(Canvas& c, float cx, float cy, float rx, float ry, float angle, float width, Rgb col, float opacity = 1);
 // A filled polygon (even-odd rule).
 void Polygon(Canvas& c, const std::vector<float>& xy, Rgb col, float opacity = 1);
 // A ring of 1-pixel outline in colour col round every opaque area (drawn outside it).
