@@ -178,3 +178,5 @@ std::string I_UserPath(const char* name);
 bool I_ReadFile(const std::string& path, std::vector<uint8_t>& out, size_t maxBytes);
 // Writes a user file whole through a temporary file renamed over the old one.
 bool I_WriteUserFile(const char* name, const void* data, size_t size);
+// Writes rows of 8-bit RGB (channels 3) or RGBA (channels 4) pixels as a PNG file.
+bool I_WritePng(const std::string& path, int width, int height, int channels, const uint8_t* pixels);

@@ -17,6 +17,8 @@ void WriteLine(const std::string& line)
         return;
     std::fputs(line.c_str(), eventLog);
     std::fputc('\n', eventLog);
+    // Few lines, and each one matters when a run ends badly.
+    std::fflush(eventLog);
 }
 
 std::string Head(const char* kind)

@@ -23,8 +23,8 @@ uint64_t Now();
 void Advance(uint64_t ms);
 // Starts the clock again at 0 with the given tick count (tests start it near the wrap).
 void ResetClock(uint32_t ticksAtStart);
-// One message pump: a program that pumps on and on without waiting gets a millisecond
-// a pass once it has pumped this many times in a row.
+// One message pump or clock read: a program that pumps or reads on and on without
+// waiting gets a millisecond a pass once it has done so this many times in a row.
 void CountPump();
 enum { PUMPS_BEFORE_TIME_MOVES = 1000 };
 

@@ -16,6 +16,14 @@ uint32_t GetTicks()
     return uint32_t(ticksAtStart + now);
 }
 
+// The game's own reads of the clock: a loop that only reads it, never waiting, would
+// never end, so it is counted like a message pump.
+uint32_t ReadTicks()
+{
+    CountPump();
+    return GetTicks();
+}
+
 void WaitTicks(uint32_t mark, uint32_t ms)
 {
     const uint32_t elapsed = GetTicks() - mark;
@@ -51,6 +59,6 @@ void CountPump()
         Advance(1);
 }
 
-const I_TimerModule timerModule = {GetTicks, WaitTicks};
+const I_TimerModule timerModule = {ReadTicks, WaitTicks};
 
 } // namespace headless
