@@ -13,13 +13,17 @@ namespace {
 int64_t closeAtMs = -1;   // the virtual time that ends the run, or -1
 bool closePosted;         // the end of the run has been asked for
 
-bool Init(const I_Options& opts, std::string& error)
+void Shutdown()
 {
-    ResetClock(0);
+    soundModule.Shutdown();
+    FinishVideo();
+    CloseEventLog();
     ResetInput();
-    closeAtMs = opts.untilMs;
-    closePosted = false;
-    SetControllers(opts.joystickPresent, opts.gamepadPresent);
+    closeAtMs = -1;
+}
+
+bool OpenRecords(const I_Options& opts, std::string& error)
+{
     if (!opts.scriptFile.empty() && !LoadScript(opts.scriptFile, error))
         return false;
     if (!opts.frameLogFile.empty() && !OpenFrameLog(opts.frameLogFile, error))
@@ -30,13 +34,17 @@ bool Init(const I_Options& opts, std::string& error)
     return true;
 }
 
-void Shutdown()
+bool Init(const I_Options& opts, std::string& error)
 {
-    soundModule.Shutdown();
-    FinishVideo();
-    CloseEventLog();
+    ResetClock(0);
     ResetInput();
-    closeAtMs = -1;
+    closeAtMs = opts.untilMs;
+    closePosted = false;
+    SetControllers(opts.joystickPresent, opts.gamepadPresent);
+    if (OpenRecords(opts, error))
+        return true;
+    Shutdown();
+    return false;
 }
 
 void PumpEvents()

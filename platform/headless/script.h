@@ -1,4 +1,14 @@
-// The timed input script of a headless run: one event a line, "<ms> <event>".
+// The timed input script of a headless run: one event a line, "<ms> <event>", at virtual
+// milliseconds since the start; "#" starts a comment.
+//   key NAME down|up      NAME is the key code's name without DIK_: ESCAPE, F10, A, 7...
+//   tap NAME              down, and up 60 ms later
+//   text STRING           typed characters 30 ms apart (the rest of the line)
+//   mouse DX DY           mouse motion
+//   button N down|up      mouse button 0..3
+//   joy X Y               stick position, each in -1.0..1.0
+//   joybutton N down|up   controller button 0..31
+//   focus-lost            the window loses the focus
+//   quit                  the window's close button
 #pragma once
 
 #include <cstdint>
