@@ -18,6 +18,7 @@
 #include "gamemode/frame.h"
 #include "gamemode/hud.h"
 #include "gamemode/levels.h"
+#include "gamemode/savegame.h"
 #include "gamemode/stats.h"
 #include "gamemode/trig_tables.h"
 #include "gfx/gui.h"
@@ -255,8 +256,15 @@ static int StartFailed()
 static int StartFirstLevels()
 {
     if (loadGameRequested) {
-        // Loading the saved game comes with the saved games; until then a new game starts.
         currPlayer = 0;
+        if (StartLoadedLevel())
+            return 1;
+        // A slot spoilt since the menu looked at it sends the player back there.
+        if (programState == MODE_GAME) {
+            ErrorBox("There is no saved game to load.");
+            SetProgramState(MODE_MENU);
+        }
+        return 0;
     }
     if (playersLeft == 2) {
         currPlayer = 1;
