@@ -4,11 +4,15 @@
 #include "app/shell.h"
 #include "gamemode/frame.h"
 #include "gamemode/setup.h"
+#include "screens/devmenu.h"
 #include "screens/difficulty.h"
+#include "screens/help.h"
+#include "screens/hiscore.h"
 #include "screens/intro.h"
 #include "screens/menu.h"
 #include "screens/options.h"
 #include "screens/pause_exit.h"
+#include "screens/victory.h"
 
 ScreenEntry modeScreens[MODE_COUNT] = {
     {CompanySplashStart, CompanySplash, CompanySplashEnd},                  // intro
@@ -21,11 +25,11 @@ ScreenEntry overlayScreens[OVERLAY_COUNT] = {
     {[] { ExitSub(1); }, [] { ExitSub(0); }, [] { ExitSub(2); }},                // exit confirmation
     {[] { DifficultySub(1); }, [] { DifficultySub(0); }, [] { DifficultySub(2); }},  // difficulty and players
     {},  // not used
-    {},  // development menu
+    {[] { DevMenuSub(1); }, [] { DevMenuSub(0); }, [] { DevMenuSub(2); }},  // development menu
     {[] { OptionsSub(1); }, [] { OptionsSub(0); }, [] { OptionsSub(2); }},  // options
     {[] { PauseSub(1); }, [] { PauseSub(0); }, [] { PauseSub(2); }},        // pause
-    {},  // high-score name entry
-    {},  // high-score table
-    {},  // help and info
-    {},  // victory
+    {StartScoreEnterSub, ScoreEnterSub, EndScoreEnterSub},                 // high-score name entry
+    {StartHiScoreSub, HiScoreSub, EndHiScoreSub},                          // high-score table
+    {HelpInfoStart, HelpInfo, HelpInfoEnd},                                // help and info
+    {StartWinGame, WinGame, EndWinGame},                                   // victory
 };

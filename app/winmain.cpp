@@ -18,6 +18,7 @@
 #include "gamemode/stats.h"
 #include "input/input.h"
 #include "platform/platform.h"
+#include "screens/hiscore.h"
 #include "screens/pause_exit.h"
 
 int focusLost = 0;
@@ -101,6 +102,8 @@ static bool StartUp()
     }
     screen.SetVideoMode(I_SCREEN_WIDTH, I_SCREEN_HEIGHT, 8);
     I_ShowCursor(false);
+    ResetHiScore();
+    LoadHiScore();
     CheckInputs();
     LoadOptions();
     if (!DSound_Init(soundVolume)) {

@@ -21,6 +21,7 @@
 #include "gamemode/autoplay.h"
 #include "gamemode/hud.h"
 #include "gamemode/levels.h"
+#include "gamemode/savegame.h"
 #include "gamemode/setup.h"
 #include "gamemode/stats.h"
 #include "gfx/gui.h"
@@ -63,6 +64,7 @@ struct KeyLatch {
 };
 
 static KeyLatch frameRateLatch, momentumLatch, blocksLeftLatch;
+static KeyLatch saveLatch, loadLatch;
 static KeyLatch replayLatch, previousLatch, nextLatch, firstLatch, lastLatch, backLatch, onLatch;
 
 static bool KeyDown(int key)
@@ -486,6 +488,13 @@ void LevelLoop()
     }
     DeveloperLevelKeys();
     LevelEndRequests();
-    // F2 saves the game and F3 loads the saved one, outside the level-complete sequence;
-    // they come with the saved games.
+    // F2 saves the game and F3 loads the saved one, outside the level-complete sequence.
+    const bool save = saveLatch.Pressed(KeyDown(DIK_F2));
+    const bool load = loadLatch.Pressed(KeyDown(DIK_F3));
+    if (gamePhase == GamePhase::LevelComplete)
+        return;
+    if (save)
+        SaveGame();
+    if (load)
+        StartLoadedLevel();
 }

@@ -65,11 +65,9 @@ static bool LoadBackground(const char* name)
     return false;
 }
 
-// Copies the shared picture into currPlayer's background buffer, at the picture's size.
-static bool CopyBackground()
+bool CopyBackground(const Q2SL_pcx& picture, Q2SL_drawBuffer& buffer)
 {
-    Q2SL_drawBuffer& buffer = backgroundBuffer[currPlayer];
-    const int w = levelPicture.Width(), h = levelPicture.Height();
+    const int w = picture.Width(), h = picture.Height();
     buffer.ReleaseSurface();
     buffer.width = buffer.viewWidth = uint16_t(w);
     buffer.height = buffer.viewHeight = uint16_t(h);
@@ -77,7 +75,7 @@ static bool CopyBackground()
     if (!buffer.CreateSurface(8, 0) || !buffer.Lock())
         return false;
     for (int r = 0; r < h; r++)
-        std::memcpy(buffer.pixels + r * buffer.pitch, levelPicture.image + r * w, size_t(w));
+        std::memcpy(buffer.pixels + r * buffer.pitch, picture.image + r * w, size_t(w));
     buffer.Unlock();
     return true;
 }
@@ -88,7 +86,7 @@ int LoadLevel(const char* /*name*/, int playMusic)
     if (!ReadLevelFile(level))
         return 0;
     SetBlocks(level);
-    if (!LoadBackground(level.background) || !CopyBackground())
+    if (!LoadBackground(level.background) || !CopyBackground(levelPicture, backgroundBuffer[currPlayer]))
         return 0;
     std::snprintf(songPath[currPlayer], SONG_PATH_BYTES, "Midi\\%s", level.song);
     if (playMusic) {

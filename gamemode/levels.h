@@ -6,6 +6,7 @@
 
 #include "gamemode/level_file.h"
 #include "gfx/buffer.h"
+#include "gfx/pcx.h"
 
 extern char backgroundPath[2][BACKGROUND_PATH_BYTES];  // per player: "Backs\\..." of the level
 extern char songPath[2][SONG_PATH_BYTES];              // per player: "Midi\\..." of the level
@@ -19,5 +20,8 @@ int StartLevel(int level, int playMusic);
 int LoadLevel(const char* name, int playMusic);
 // The game path of level file `level`: "Levels\\" and the level number plus one.
 void LevelFilePath(int level, char* out, int size);
+// Copies a picture into a background buffer, at the picture's size; false when the buffer
+// cannot get a surface.
+bool CopyBackground(const Q2SL_pcx& picture, Q2SL_drawBuffer& buffer);
 // Releases both players' background surfaces.
 void ReleaseBackgrounds();

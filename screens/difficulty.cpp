@@ -17,13 +17,12 @@
 
 int32_t askPlayer = 0;
 int32_t difficultyChosen = 0;
+const char* const difficultyNames[5] = {"Very Easy", "Easy", "Normal", "Hard", "Skarvo"};
 
 namespace {
 
 enum { LEVELS = 5, START_LEVEL = 3, BOX_GROW_STEPS = 20, SCROLL_STEPS = 20 };
 enum { FIELD_MARGIN = 10, ARROW_GAP = 10, CENTRE_X = 320, TITLE_BOTTOM = 192, FIELD_Y = 196 };
-
-const char* const levelNames[LEVELS] = {"Very Easy", "Easy", "Normal", "Hard", "Skarvo"};
 
 int32_t choice;                // the level shown, 1 to 5
 Q2SL_label title;              // whose difficulty is asked
@@ -53,7 +52,7 @@ void BuildChoices()
     for (int i = 0; i < LEVELS; i++) {
         Q2SL_label& label = levelLabels[i];
         label.SetFont(gameFonts[FONT_NORMAL]);
-        label.SetString(levelNames[i]);
+        label.SetString(difficultyNames[i]);
         label.x = label.y = 0;
         label.leftChoice = i > 0 ? &levelLabels[i - 1] : nullptr;
         label.rightChoice = i + 1 < LEVELS ? &levelLabels[i + 1] : nullptr;

@@ -13,9 +13,9 @@
 #include "audio/sound.h"
 #include "game/world.h"
 #include "gamemode/frame.h"
+#include "gamemode/savegame.h"
 #include "gamemode/setup.h"
 #include "gfx/bitmap.h"
-#include "gfx/dosfile.h"
 #include "gfx/gui.h"
 #include "gfx/text.h"
 #include "input/input.h"
@@ -287,12 +287,10 @@ void NewGame(int players)
 
 void LoadSavedGame()
 {
-    const int handle = Dos_OpenRead(I_UserPath("1.sav"));
-    if (handle < 0) {
+    if (!CheckSavedGame(1)) {
         PrintStr(gameFonts[FONT_NORMAL], &screen, 2, 449, "There is no saved game to load.");
         return;
     }
-    Dos_Close(handle);
     playersLeft = numPlayers = 1;
     inGame[0] = 1;
     inGame[1] = 0;
