@@ -51,3 +51,14 @@ const char* I_KeyName(uint8_t code)
             return key.name;
     return nullptr;
 }
+
+int I_KeyControlChar(uint8_t code)
+{
+    switch (code) {
+    case DIK_BACK: return 8;
+    case DIK_RETURN:
+    case DIK_NUMPADENTER: return 13;
+    case DIK_ESCAPE: return 27;
+    default: return 0;
+    }
+}

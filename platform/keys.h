@@ -118,3 +118,6 @@ enum : uint8_t {
 uint8_t I_KeyByName(const char* name);
 // The name of a key code, or null for a code no key has.
 const char* I_KeyName(uint8_t code);
+// The character a key types besides text, the controls of a name entry: Backspace 8,
+// Enter 13, Escape 27; 0 for any other key.
+int I_KeyControlChar(uint8_t code);

@@ -57,17 +57,6 @@ Buttons<32> joyButtons;             // one stick and button set serves every con
 double joyX, joyY;                  // stick position, -1..1
 std::vector<I_ControllerInfo> controllers;  // the attached controllers, in the order found
 
-// The character a key types even without text: the controls of a name entry.
-int ControlChar(int key)
-{
-    switch (key) {
-    case DIK_BACK: return 8;
-    case DIK_RETURN: return 13;
-    case DIK_ESCAPE: return 27;
-    default: return 0;
-    }
-}
-
 void TypeChar(int c)
 {
     if (charCapture && c)
@@ -80,7 +69,7 @@ void Apply(const ScriptEvent& e)
     case ScriptEvent::KEY:
         keyboard.Set(e.code, e.down);
         if (e.down)
-            TypeChar(ControlChar(e.code));
+            TypeChar(I_KeyControlChar(uint8_t(e.code)));
         break;
     case ScriptEvent::CHAR:
         TypeChar(e.code);

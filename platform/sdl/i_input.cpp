@@ -79,18 +79,6 @@ int mouseDx, mouseDy;                       // mouse motion since the last read
 bool charCapture;                           // typed characters become messages
 std::vector<Controller> controllers;        // open controllers by handle; closed ones empty
 
-// The character a key types besides text: the controls of a name entry.
-int ControlChar(SDL_Scancode scancode)
-{
-    switch (scancode) {
-    case SDL_SCANCODE_BACKSPACE: return 8;
-    case SDL_SCANCODE_RETURN:
-    case SDL_SCANCODE_KP_ENTER: return 13;
-    case SDL_SCANCODE_ESCAPE: return 27;
-    default: return 0;
-    }
-}
-
 void HandleKey(const SDL_KeyboardEvent& e)
 {
     const SDL_Scancode scancode = e.keysym.scancode;
@@ -102,9 +90,10 @@ void HandleKey(const SDL_KeyboardEvent& e)
         if (enter)
             return;
     }
-    if (down && charCapture && ControlChar(scancode))
-        I_PostMessage(I_MSG_CHAR, ControlChar(scancode));
-    if (uint8_t key = scancodeToKey[scancode])
+    const uint8_t key = scancodeToKey[scancode];
+    if (down && charCapture && I_KeyControlChar(key))
+        I_PostMessage(I_MSG_CHAR, I_KeyControlChar(key));
+    if (key)
         keys[key] = down ? 0x80 : 0;
 }
 
