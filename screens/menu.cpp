@@ -84,14 +84,10 @@ bool IsMenuPicture(const BitmapFile& bitmap)
 
 int LoadMenuPicture()
 {
-    if (!Load_Bitmap_File(&menuBitmap, "MainMenu.bmp") || !IsMenuPicture(menuBitmap)) {
-        Unload_Bitmap_File(&menuBitmap);
+    if (!Load_Bitmap_File(&menuBitmap, "MainMenu.bmp") || !IsMenuPicture(menuBitmap))
         return PictureFailed("Can't load file MainMenu.bmp");
-    }
-    if (!MakeScreenBuffer(menuPicture)) {
-        Unload_Bitmap_File(&menuBitmap);
+    if (!MakeScreenBuffer(menuPicture))
         return PictureFailed("Can't make MainMenu Surface: 640x480x8");
-    }
     menuPicture.Lock();
     for (int y = 0; y < I_SCREEN_HEIGHT; y++)
         std::memcpy(menuPicture.pixels + y * menuPicture.pitch, menuBitmap.buffer + y * I_SCREEN_WIDTH,
@@ -420,11 +416,12 @@ void MenuStart()
         SetupFailed("Can't set menu screen mode");
         return;
     }
-    if (!LoadMenuPicture() || !LoadGamePalette() || !ShowBlackPalette() || !CreateMenuBuffers() ||
-        !LoadMenuFiles() || !DirectInputInit())
+    const bool ready = LoadMenuPicture() && LoadGamePalette() && ShowBlackPalette() && CreateMenuBuffers() &&
+                       LoadMenuFiles() && DirectInputInit();
+    Unload_Bitmap_File(&menuBitmap);
+    if (!ready)
         return;
     AssignSprites();
-    Unload_Bitmap_File(&menuBitmap);
     MIDI_PlayFile("midi\\dand27.mid");
     firstMenuStart = false;
 }
