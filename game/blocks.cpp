@@ -62,8 +62,7 @@ void SetBlockKind(Q2SL_sprite& block, int kind)
     block.SetAnim(kind);
 }
 
-// Lowers the current player's count; the level is cleared the moment it reaches exactly 0.
-static void BlockCounted()
+void BlockCounted()
 {
     blocksLeft[currPlayer] -= 1;
     if (blocksLeft[currPlayer] == 0)

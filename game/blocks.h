@@ -17,6 +17,9 @@ void GetNumBlocksLeft(int p);
 void GetNumBalls();
 void DrawBlocks();
 
+// Lowers the current player's count; the level is cleared the moment it reaches exactly 0.
+void BlockCounted();
+
 // Sets the animation of a sprite, if its type has that animation.
 void SetBlockKind(Q2SL_sprite& block, int kind);
 

@@ -4,9 +4,14 @@
 // 0 one frame of the flash.
 #pragma once
 
+#include <cstdint>
+
 #include "gfx/sprite.h"
 
+extern int32_t fadeState;  // the flash's fade: 0 to its colour, 1 back, 2 done
+
 void Taltrix(int mode);
+// 1 if ball i found and hit another block a little way ahead.
 int TaltrixNextBlock(int ball);
 // Queues the block a Taltrix ball touched and starts the flash.
 void TaltrixQueueHit(int ball, Q2SL_sprite* block);

@@ -156,6 +156,8 @@ static void AssignStatusSprites()
     ballSpriteType = GameType(GT_BALLS);
     enemySpriteType = GameType(GT_ENEMIES);
     capsuleSpriteType = GameType(GT_POWERUPS);
+    atomSpriteType = GameType(GT_ATOM);
+    particleSpriteType = GameType(GT_PARTICLES);
 }
 
 static void AssignEffectIcons()
