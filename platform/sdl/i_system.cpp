@@ -72,6 +72,8 @@ void MessageBox(const char* caption, const char* text)
     const SDL_bool captured = SDL_GetRelativeMouseMode();
     SDL_SetRelativeMouseMode(SDL_FALSE);
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption, text, Window());
+    // The box took the focus while it was open; the game goes on after most boxes.
+    KeepFocus();
     SDL_SetRelativeMouseMode(captured);
 }
 

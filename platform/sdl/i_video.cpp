@@ -16,10 +16,10 @@ SDL_Window* window;                // the game window
 SDL_Renderer* renderer;            // draws into it
 SDL_Texture* texture;              // the last frame, in 32-bit colour
 bool fullscreen;                   // the window covers the desktop
-Uint32 toggledAt;                  // SDL ticks of the last switch between window and fullscreen
-// Some desktops take the focus away for a moment while a window changes to or from
-// fullscreen; losing the focus ends the game, so such a loss is not passed on.
-constexpr Uint32 toggleSettleMs = 500;
+Uint32 settledAt;                  // SDL ticks of the last change that moves the focus by itself
+// Losing the focus ends the game, so a loss the program caused itself (a switch to or
+// from fullscreen, one of its own message boxes) is not passed on.
+constexpr Uint32 focusSettleMs = 500;
 
 // The largest whole scale, at most three, at which the window fits the desktop.
 int StartScale()
@@ -124,7 +124,12 @@ void ToggleFullscreen()
     const Uint32 mode = fullscreen ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP;
     if (SDL_SetWindowFullscreen(window, mode) == 0)
         fullscreen = !fullscreen;
-    toggledAt = SDL_GetTicks();
+    KeepFocus();
+}
+
+void KeepFocus()
+{
+    settledAt = SDL_GetTicks();
 }
 
 void HandleWindowEvent(const SDL_WindowEvent& e)
@@ -142,7 +147,7 @@ void HandleWindowEvent(const SDL_WindowEvent& e)
         break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
         ForgetHeldInput();
-        if (toggledAt == 0 || SDL_GetTicks() - toggledAt > toggleSettleMs)
+        if (settledAt == 0 || SDL_GetTicks() - settledAt > focusSettleMs)
             I_PostMessage(I_MSG_KILLFOCUS, fullscreen ? 1 : 0);
         break;
     default:

@@ -27,6 +27,8 @@ void VideoShutdown();
 SDL_Window* Window();
 bool IsFullscreen();
 void ToggleFullscreen();
+// The focus the window is about to lose, or has just lost, comes back by itself.
+void KeepFocus();
 void HandleWindowEvent(const SDL_WindowEvent& e);
 
 // Input (i_input.cpp).
