@@ -158,8 +158,11 @@ bool I_InitFiles(const I_Options& opts, std::string& error)
         }
         dataDir = opts.dataDir;
     } else {
+        // A build tree keeps the data beside the program; an install under any prefix keeps
+        // it in that prefix's share folder.
         const std::string beside = ExecutableDir() + "/data";
-        dataDir = IsDirectory(beside) ? beside : TALTRIX_SHARE_DIR;
+        const std::string installed = ExecutableDir() + "/../share/taltrix";
+        dataDir = IsDirectory(beside) ? beside : IsDirectory(installed) ? installed : TALTRIX_SHARE_DIR;
     }
     userDir = opts.userDir.empty() ? DefaultUserDir() : opts.userDir;
     // The game runs on without a place to save: its writes then fail and it says so.

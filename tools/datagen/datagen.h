@@ -9,3 +9,4 @@ bool GenerateArt(const std::string& dir);     // palette, sprite files, fonts, p
 bool GenerateLevels(const std::string& dir);  // Levels\1.lvl .. Levels\30.lvl
 bool GenerateSounds(const std::string& dir);  // wavs\*.wav
 bool GenerateSongs(const std::string& dir);   // midi\*.mid
+bool GenerateIcons(const std::string& dir);   // icons/taltrix-N.png for the desktop

@@ -17,6 +17,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "taltrix_datagen: cannot create %s: %s\n", dir.c_str(), ec.message().c_str());
         return 1;
     }
-    bool ok = GenerateArt(dir) && GenerateLevels(dir) && GenerateSounds(dir) && GenerateSongs(dir);
+    bool ok = GenerateArt(dir) && GenerateLevels(dir) && GenerateSounds(dir) && GenerateSongs(dir) && GenerateIcons(dir);
     return ok ? 0 : 1;
 }
