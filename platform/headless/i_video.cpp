@@ -1,7 +1,5 @@
 // The headless display: every shown frame is hashed into the frame log, and the last one
 // is kept for the screenshot.
-#include <png.h>
-
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -36,29 +34,10 @@ uint64_t HashFrame(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3])
 
 bool WritePng(const std::string& file)
 {
-    FILE* out = std::fopen(file.c_str(), "wb");
-    if (!out)
-        return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    std::vector<uint8_t> row(I_SCREEN_WIDTH * 3);
-    bool ok = info != nullptr;
-    if (ok && setjmp(png_jmpbuf(png)) == 0) {
-        png_init_io(png, out);
-        png_set_IHDR(png, info, I_SCREEN_WIDTH, I_SCREEN_HEIGHT, 8, PNG_COLOR_TYPE_RGB,
-                     PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-        png_write_info(png, info);
-        for (int y = 0; y < I_SCREEN_HEIGHT; y++) {
-            for (int x = 0; x < I_SCREEN_WIDTH; x++)
-                std::memcpy(&row[x * 3], &lastPalette[lastFrame[y * I_SCREEN_WIDTH + x] * 3], 3);
-            png_write_row(png, row.data());
-        }
-        png_write_end(png, nullptr);
-    } else {
-        ok = false;
-    }
-    png_destroy_write_struct(&png, &info);
-    return std::fclose(out) == 0 && ok;
+    std::vector<uint8_t> rgb(I_SCREEN_WIDTH * I_SCREEN_HEIGHT * 3);
+    for (int i = 0; i < I_SCREEN_WIDTH * I_SCREEN_HEIGHT; i++)
+        std::memcpy(&rgb[i * 3], &lastPalette[lastFrame[i] * 3], 3);
+    return I_WritePng(file, I_SCREEN_WIDTH, I_SCREEN_HEIGHT, 3, rgb.data());
 }
 
 void Present(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3])
