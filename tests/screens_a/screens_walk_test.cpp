@@ -45,19 +45,53 @@ std::vector<std::string> Events(const GameRun& run)
     return lines;
 }
 
-// Sounds played, in order, each as "group:pan".
-std::vector<std::string> Sounds(const GameRun& run)
+struct Sound {
+    int ms;
+    std::string id;  // "group:pan"
+};
+
+// Sounds played, in order.
+std::vector<Sound> SoundLog(const GameRun& run)
 {
-    std::vector<std::string> sounds;
+    std::vector<Sound> sounds;
     for (const std::string& line : Events(run)) {
         if (line.find("\"op\": \"play\", \"group\"") == std::string::npos)
             continue;
         const size_t group = line.find("\"group\": ") + 9;
         const size_t pan = line.find("\"pan\": ") + 7;
-        sounds.push_back(line.substr(group, line.find(',', group) - group) + ":" +
-                         line.substr(pan, line.find('}', pan) - pan));
+        sounds.push_back({std::stoi(line.substr(6)), line.substr(group, line.find(',', group) - group) + ":" +
+                                                         line.substr(pan, line.find('}', pan) - pan)});
     }
     return sounds;
+}
+
+std::vector<std::string> Sounds(const GameRun& run)
+{
+    std::vector<std::string> ids;
+    for (const Sound& s : SoundLog(run))
+        ids.push_back(s.id);
+    return ids;
+}
+
+// When the boxes opened (6) and closed (7) after the game started.
+std::vector<Sound> GameBoxes(const GameRun& run)
+{
+    std::vector<Sound> boxes;
+    bool inGame = false;
+    for (const Sound& s : SoundLog(run)) {
+        inGame = inGame || s.id == "31:0";
+        if (inGame && (s.id == "6:0" || s.id == "7:0"))
+            boxes.push_back(s);
+    }
+    return boxes;
+}
+
+std::vector<std::string> Ids(const std::vector<Sound>& sounds)
+{
+    std::vector<std::string> ids;
+    for (const Sound& s : sounds)
+        ids.push_back(s.id);
+    return ids;
 }
 
 // The virtual time of the last event: when the program ended, if it ended early.
@@ -218,11 +252,7 @@ TEST(Game, OnePlayerOnNormalPausesResumesAndLeavesThroughTheExitConfirmation)
     ASSERT_GE(sounds.size(), start.size());
     EXPECT_EQ(std::vector<std::string>(sounds.begin(), sounds.begin() + 4), start);
     // Pause, resume, the confirmation opens and closes.
-    std::vector<std::string> boxes;
-    for (size_t i = 4; i < sounds.size(); i++)
-        if (sounds[i] == "6:0" || sounds[i] == "7:0")
-            boxes.push_back(sounds[i]);
-    EXPECT_EQ(boxes, (std::vector<std::string>{"6:0", "7:0", "6:0", "7:0"}));
+    EXPECT_EQ(Ids(GameBoxes(run)), (std::vector<std::string>{"6:0", "7:0", "6:0", "7:0"}));
     const std::string stats = run.Read("stats.json");
     EXPECT_TRUE(Has(stats, "\"mode\": 1")) << stats;  // back in the menu
     EXPECT_TRUE(Has(stats, "\"difficulty\": 3")) << stats;
@@ -267,13 +297,50 @@ TEST(Game, AWindowThatLosesTheFocusPausesTheGame)
     const GameRun run =
         Walk({{MENU_READY_MS, "tap RETURN"}, {2300, "tap RETURN"}, {4000, "focus-lost"}, {5000, "tap SPACE"}}, 6000);
     ASSERT_EQ(run.exitCode, 0) << run.output;
-    const std::vector<std::string> sounds = Sounds(run);
-    std::vector<std::string> boxes;
-    for (size_t i = 4; i < sounds.size(); i++)
-        if (sounds[i] == "6:0" || sounds[i] == "7:0")
-            boxes.push_back(sounds[i]);
-    EXPECT_EQ(boxes, (std::vector<std::string>{"6:0", "7:0"}));
+    EXPECT_EQ(Ids(GameBoxes(run)), (std::vector<std::string>{"6:0", "7:0"}));
     EXPECT_TRUE(Has(run.Read("stats.json"), "\"mode\": 2"));
+}
+
+// Player 1 on the keyboard or (chosen in the options) the mouse, paused with P in a game.
+TEST(Game, ThePauseEndsWithAKeyOrThePlayersOwnButton)
+{
+    const struct {
+        bool mouse;
+        std::vector<Step> input;
+        bool closes;
+    } cases[] = {
+        {false, {{9000, "tap P"}}, true},
+        {false, {{9000, "tap ESCAPE"}}, true},
+        {false, {{9000, "button 0 down"}, {9100, "button 0 up"}}, false},
+        {true, {{9000, "button 0 down"}, {9100, "button 0 up"}}, true},
+    };
+    for (const auto& c : cases) {
+        std::vector<Step> steps;
+        Taps(MENU_READY_MS, 200, {"DOWN", "DOWN", "DOWN", "RETURN"}, steps);
+        if (c.mouse)
+            steps.push_back({3200, "tap RIGHT"});
+        Taps(3700, 200, {"ESCAPE"}, steps);
+        Taps(4700, 200, {"UP", "UP", "UP", "RETURN"}, steps);
+        Taps(6100, 200, {"RETURN"}, steps);
+        steps.push_back({8000, "tap P"});
+        steps.insert(steps.end(), c.input.begin(), c.input.end());
+        const GameRun run = Walk(steps, 10000);
+        ASSERT_EQ(run.exitCode, 0) << run.output;
+        const std::vector<std::string> expected = c.closes ? std::vector<std::string>{"6:0", "7:0"}
+                                                           : std::vector<std::string>{"6:0"};
+        EXPECT_EQ(Ids(GameBoxes(run)), expected) << (c.mouse ? "mouse " : "keyboard ") << c.input[0].event;
+    }
+}
+
+TEST(Game, APStillHeldWhenThePauseBoxHasGrownClosesItAtOnce)
+{
+    const GameRun run = Walk({{MENU_READY_MS, "tap RETURN"}, {2300, "tap RETURN"}, {4000, "key P down"},
+                              {4500, "key P up"}},
+                             6000);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const std::vector<Sound> boxes = GameBoxes(run);
+    ASSERT_EQ(Ids(boxes), (std::vector<std::string>{"6:0", "7:0"}));
+    EXPECT_LT(boxes[1].ms, 4500);
 }
 
 }  // namespace
