@@ -1,6 +1,7 @@
 // The game screen's frame and status panel, the messages of a turn, game over and the exit
 // confirmation box.
 #include <cmath>
+#include <optional>
 
 #include "gamemode/sprite_ids.h"
 #include "tools/datagen/art/draw.h"
@@ -85,14 +86,15 @@ Canvas PlayerPanel()
     return c;
 }
 
-Canvas Title(const std::string& text, int size, Hue hue, int plateHue = -1)
+// Big lettering for the messages, on a bevelled plate when one is asked for.
+Canvas Title(const std::string& text, int size, Hue hue, std::optional<Hue> plate = std::nullopt)
 {
     const Typeface* face = Face("DejaVuSans-Bold.ttf");
     TextMask m = face ? face->Render(text, size) : TextMask{};
-    int pad = plateHue >= 0 ? 18 : 6;
+    int pad = plate ? 18 : 6;
     Canvas c(m.w + 2 * pad, m.h + 2 * pad - 4);
-    if (plateHue >= 0) {
-        Hue ph = Hue(plateHue);
+    if (plate) {
+        Hue ph = *plate;
         ShadedPlate(c, 0, 4, c.w, c.h - 8, {HueAt(ph, 0.05f), HueAt(ph, 0.25f), HueAt(ph, 0.5f), HueAt(ph, 0.8f)}, 3);
         Bevel(c, 0, 4, c.w, c.h - 8, 1, HueAt(HUE_GOLD, 0.9f), HueAt(HUE_GOLD, 0.3f));
     }
