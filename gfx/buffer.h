@@ -152,6 +152,8 @@ public:
 protected:
     // Takes the owner's memory, run lists, group and view.
     void CopyFrom(const Q2SL_drawBuffer& owner);
+    // Takes this buffer out of the group it joined; it heads its own again.
+    void LeaveGroup();
 
 private:
     void FreeRunLists();

@@ -54,6 +54,19 @@ void Q2SL_drawBuffer::Delete()
 {
     FreeRunLists();
     Q2SL_buffer::Delete();
+    LeaveGroup();
+}
+
+void Q2SL_drawBuffer::LeaveGroup()
+{
+    if (OwnsMemory())
+        return;
+    // The owner must not hand its pixels to a buffer that is gone.
+    Q2SL_buffer** end = sharers + *sharerCount;
+    Q2SL_buffer** kept = std::remove(sharers, end, static_cast<Q2SL_buffer*>(this));
+    *sharerCount = static_cast<uint16_t>(kept - sharers);
+    sharers = ownSharers;
+    sharerCount = &ownSharerCount;
 }
 
 void Q2SL_drawBuffer::CopyFrom(const Q2SL_drawBuffer& owner)
@@ -76,6 +89,7 @@ int Q2SL_drawBuffer::Attach(Q2SL_drawBuffer* owner)
 {
     if (!owner || owner == this || *owner->sharerCount >= kMaxSharers)
         return 0;
+    LeaveGroup();
     CopyFrom(*owner);
     width = owner->width;
     height = owner->height;
@@ -203,6 +217,7 @@ int Q2SL_screen::Attach(Q2SL_screen* owner)
 {
     if (!owner || owner == this || *owner->sharerCount >= kMaxSharers)
         return 0;
+    LeaveGroup();
     CopyFrom(*owner);
     primary = owner->primary;
     sharers[(*sharerCount)++] = this;

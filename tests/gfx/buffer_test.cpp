@@ -57,6 +57,17 @@ TEST(DrawBuffer, LockSharesThePixelsWithTheGroupAndUnlockTakesThemBack)
     EXPECT_EQ(view.pitch, owner.buffer.pitch);
     owner.buffer.Unlock();
     EXPECT_EQ(view.pixels, nullptr);
+    // Joining another group leaves the first; a deleted member leaves its group.
+    Canvas other(4, 4);
+    ASSERT_EQ(view.Attach(&other.buffer), 1);
+    EXPECT_EQ(*owner.buffer.sharerCount, 0);
+    ASSERT_EQ(view.Attach(&owner.buffer), 1);
+    view.Delete();
+    EXPECT_EQ(*owner.buffer.sharerCount, 0);
+    EXPECT_EQ(*view.sharerCount, 0);
+    owner.buffer.Lock();
+    EXPECT_EQ(view.pixels, nullptr);
+    owner.buffer.Unlock();
 }
 
 TEST(DrawBuffer, ReattachFollowsANewSurfaceWithoutJoiningTwice)
