@@ -6,12 +6,12 @@
 #include "app/shell.h"
 #include "gfx/buffer.h"
 
-Q2SL_screen screen;
-Q2SL_drawBuffer dBuffer;
-int32_t shadowMode = 0;
-int32_t shadowOffsetX = 0;
-int32_t shadowOffsetY = 0;
-Q2SL_palette* shadowPalette = nullptr;
+Q2SL_screen screen;                    // the display
+Q2SL_drawBuffer dBuffer;               // the back buffer
+int32_t shadowMode = 0;                // how frames are drawn: normal or as shadows
+int32_t shadowOffsetX = 0;             // where shadows land, right of the sprite
+int32_t shadowOffsetY = 0;             // and below it
+Q2SL_palette* shadowPalette = nullptr;  // tables of the translucent shadow; none: solid
 
 void Q2SL_Error(const char* text)
 {

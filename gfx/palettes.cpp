@@ -8,12 +8,12 @@
 #include "gfx/palette.h"
 #include "platform/platform.h"
 
-Q2SL_floatPalette fadeStepPal;
-Q2SL_floatPalette fadeCurrentPal;
-Q2SL_palette whitePalette;
-Q2SL_palette blackPalette;
-Q2SL_palette bluePalette;
-Q2SL_palette yellowPalette;
+Q2SL_floatPalette fadeStepPal;     // added to the fade's colours at each step
+Q2SL_floatPalette fadeCurrentPal;  // the fade's colours now
+Q2SL_palette whitePalette;         // fade target: all white
+Q2SL_palette blackPalette;         // fade target: all black
+Q2SL_palette bluePalette;          // fade target: all blue
+Q2SL_palette yellowPalette;        // fade target: all yellow
 
 namespace {
 
