@@ -164,6 +164,25 @@ TEST(MainMenu, LoadingWithoutASavedGameOnlySaysSo)
     EXPECT_NE(a.substr(a.rfind(' ', a.size() - 2)), b.substr(b.rfind(' ', b.size() - 2)));
 }
 
+TEST(MainMenu, TheSecretWordOpensTheDevelopmentMenuAndAWrongLetterSpoilsIt)
+{
+    const struct {
+        std::vector<std::string> letters;
+        bool opens;
+    } cases[] = {
+        {{"T", "A", "L", "T", "R", "I", "X"}, true},
+        {{"T", "A", "L", "Q", "T", "R", "I", "X"}, false},
+        {{"T", "A", "Q", "T", "A", "L", "T", "R", "I", "X"}, true},
+    };
+    for (const auto& c : cases) {
+        std::vector<Step> steps;
+        Taps(MENU_READY_MS, 150, c.letters, steps);
+        const GameRun run = Walk(steps, 4000);
+        ASSERT_EQ(run.exitCode, 0) << run.output;
+        EXPECT_EQ(Has(run.Read("events.txt"), "yay.wav"), c.opens) << c.letters.size() << " letters";
+    }
+}
+
 // Each answer to the exit confirmation opened with Escape from the menu.
 TEST(ExitConfirmation, EscapeAndNoKeepTheProgramYesEndsIt)
 {
