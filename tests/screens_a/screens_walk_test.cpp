@@ -164,6 +164,28 @@ TEST(MainMenu, LoadingWithoutASavedGameOnlySaysSo)
     EXPECT_NE(a.substr(a.rfind(' ', a.size() - 2)), b.substr(b.rfind(' ', b.size() - 2)));
 }
 
+TEST(MainMenu, ASavedGameIsLoadedFromTheMenu)
+{
+    const GameRun run = Walk({{MENU_READY_MS, "tap RETURN"},
+                              {2300, "tap RETURN"},
+                              {4000, "tap F2"},  // saved, then left
+                              {5000, "tap ESCAPE"},
+                              {5600, "tap Y"},
+                              {7500, "tap RETURN"},  // the menu again
+                              {8500, "tap DOWN"},
+                              {8800, "tap RETURN"}},
+                             11000);
+    ASSERT_EQ(run.exitCode, 0) << run.output;
+    const std::vector<std::string> sounds = Sounds(run);
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "31:0"), 2);
+    // Down to the load item, which starts the game at once.
+    const auto down = std::find(sounds.rbegin(), sounds.rend(), "4:0");
+    ASSERT_NE(down, sounds.rend());
+    ASSERT_NE(down, sounds.rbegin());
+    EXPECT_EQ(*(down - 1), "31:0");
+    EXPECT_TRUE(Has(run.Read("stats.json"), "\"mode\": 2"));
+}
+
 TEST(MainMenu, TheSecretWordOpensTheDevelopmentMenuAndAWrongLetterSpoilsIt)
 {
     const struct {
