@@ -202,6 +202,8 @@ static void ReleaseCapsule(const Hit& h)
     }
 }
 
+static bool Uncounted(int kind);
+
 // The kinds that break outright, and every kind a Taltrix break reaches.
 static void BreakKind(const Hit& h, int kind)
 {
@@ -238,7 +240,10 @@ static void BreakKind(const Hit& h, int kind)
     } else {
         if (!taltrixOn) {
             Sound(h, SND_PING_PON);
-            BlockCounted();
+            // Queued fire-ball hits break here after the mode ends: a hard block is no
+            // block of the level's count.
+            if (!Uncounted(kind))
+                BlockCounted();
         } else if (blockFlags[kind] != 0) {
             BlockCounted();
         }
