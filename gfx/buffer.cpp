@@ -35,6 +35,7 @@ int Q2SL_buffer::CreateSurface(int /*bitsPerPixel*/, int /*preferVideoMemory*/)
     if (width == 0 || height == 0)
         return 0;
     surface = I_CreateSurface(width, height);
+    ShareSurface();
     return surface != nullptr;
 }
 
@@ -44,6 +45,18 @@ void Q2SL_buffer::ReleaseSurface()
         I_ReleaseSurface(surface);
     surface = nullptr;
     pixels = nullptr;
+    ShareSurface();
+}
+
+void Q2SL_buffer::ShareSurface()
+{
+    // Views onto this buffer never keep a surface it has let go of.
+    if (!hasSharers || !OwnsMemory())
+        return;
+    for (uint16_t i = 0; i < *sharerCount; ++i) {
+        sharers[i]->surface = surface;
+        sharers[i]->pixels = nullptr;
+    }
 }
 
 void Q2SL_buffer::Delete()

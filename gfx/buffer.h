@@ -118,6 +118,8 @@ public:
 protected:
     // True while this buffer heads its own group (its memory is its own).
     bool OwnsMemory() const { return sharerCount == &ownSharerCount; }
+    // Gives the members of this buffer's group its current surface.
+    void ShareSurface();
 };
 
 // A buffer other buffers can share (views onto one surface), with per-row lists of

@@ -84,9 +84,14 @@ TEST(DrawBuffer, ReattachFollowsANewSurfaceWithoutJoiningTwice)
     EXPECT_EQ(view.viewX, 3);
     EXPECT_EQ(*owner.buffer.sharerCount, 1);
     I_ReleaseSurface(old);
-    // A view never releases the surface it shares.
+    // A view never releases the surface it shares...
     view.ReleaseSurface();
     EXPECT_NE(owner.buffer.surface, nullptr);
+    // ...and follows a surface the owner makes again or lets go.
+    ASSERT_EQ(owner.buffer.CreateSurface(8, 1), 1);
+    EXPECT_EQ(view.surface, owner.buffer.surface);
+    owner.buffer.ReleaseSurface();
+    EXPECT_EQ(view.surface, nullptr);
 }
 
 TEST(DrawBuffer, SurfaceNeedsASize)
