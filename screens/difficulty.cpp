@@ -78,12 +78,6 @@ void BuildTitle()
     title.y = int16_t(TITLE_BOTTOM - gameFonts[FONT_NORMAL]->lineHeight);
 }
 
-void ShowFrame()
-{
-    screen.Vsync();
-    dBuffer.Draw(&screen);
-}
-
 void SetUp()
 {
     choice = START_LEVEL;
@@ -94,11 +88,11 @@ void SetUp()
     soundGroups[SND_PASS2].Play(0);
     const MenuLine from = OpeningItem();
     const Box to = DialogBox();
-    BoxGrow(&dBuffer, &screen, keepBuffer.surface ? &keepBuffer : nullptr, BOX_GROW_STEPS, from.x1, from.y, from.x2,
+    BoxGrow(&dBuffer, &screen, KeptScreen(keepBuffer), BOX_GROW_STEPS, from.x1, from.y, from.x2,
             from.y, to.x1, to.y1, to.x2, to.y2);
     title.Draw();
     levelField.Draw();
-    ShowFrame();
+    PresentBackBuffer();
 }
 
 // The field over its own background, so that a sliding choice leaves no trail.
@@ -135,7 +129,7 @@ void Frame()
     if (windowPainted)
         keepBuffer.Draw(&dBuffer);
     RedrawField();
-    ShowFrame();
+    PresentBackBuffer();
     const bool idle = !levelField.IsScrolling();
     if (KeyDown(keys, DIK_LEFT) && choice > 1 && idle)
         Slide(-1);
@@ -158,12 +152,9 @@ void TearDown()
     soundGroups[SND_PASS].Play(0);
     const MenuLine into = OpeningItem();
     const Box from = DialogBox();
-    BoxGrow(&dBuffer, &screen, keepBuffer.surface ? &keepBuffer : nullptr, BOX_GROW_STEPS, from.x1, from.y1, from.x2,
+    BoxGrow(&dBuffer, &screen, KeptScreen(keepBuffer), BOX_GROW_STEPS, from.x1, from.y1, from.x2,
             from.y2, into.x1, into.y, into.x2, into.y);
-    screen.Vsync();
-    keepBuffer.Draw(&screen);
-    keepBuffer.Draw(&dBuffer);
-    keepBuffer.ReleaseSurface();
+    RestoreKeptScreen(keepBuffer);
     title.Delete();
     for (Q2SL_label& label : levelLabels)
         label.Delete();

@@ -155,12 +155,6 @@ void AssignSprites()
     }
 }
 
-void ShowBackBuffer()
-{
-    screen.Vsync();
-    dBuffer.Draw(&screen);
-}
-
 void DrawMenu()
 {
     const int x1 = boxRect[0] >> FIXED_SHIFT, y1 = boxRect[1] >> FIXED_SHIFT;
@@ -188,7 +182,7 @@ void PromptFrame()
             menuPicture.Draw(&dBuffer);
             promptCountdown = PROMPT_HIDDEN_FRAMES;
         }
-        ShowBackBuffer();
+        PresentBackBuffer();
     }
     promptCountdown--;
 }
@@ -199,9 +193,8 @@ void OpenMenuBox()
     sequencePosition = 0;
     gameStartPending = 0;
     menuPicture.Draw(&dBuffer);
-    if (MakeScreenBuffer(saveUnder))
-        dBuffer.Draw(&saveUnder);
-    BoxGrow(&dBuffer, &screen, saveUnder.surface ? &saveUnder : nullptr, BOX_GROW_STEPS, BOX_START[0],
+    KeepBackBuffer(saveUnder);
+    BoxGrow(&dBuffer, &screen, KeptScreen(saveUnder), BOX_GROW_STEPS, BOX_START[0],
             BOX_START[1], BOX_START[2], BOX_START[3], MENU_VIEW_X, MENU_VIEW_Y, MENU_VIEW_X + MENU_VIEW_W,
             MENU_VIEW_Y + MENU_VIEW_H);
     const int32_t box[4] = {MENU_VIEW_X, MENU_VIEW_Y, MENU_VIEW_X + MENU_VIEW_W, MENU_VIEW_Y + MENU_VIEW_H};
@@ -212,7 +205,7 @@ void OpenMenuBox()
     menuItems[menuSelection].SetFrame(MENU_FRAME_HIGHLIGHT);
     saveUnder.ReleaseSurface();
     DrawMenu();
-    ShowBackBuffer();
+    PresentBackBuffer();
     menuState = MENU_ACTIVE;
     Start_Clock();
 }

@@ -194,7 +194,7 @@ void GrowBox(bool opening)
     const int32_t large[4] = {BOX_LEFT, l.top, BOX_RIGHT, l.bottom};
     const int32_t* from = opening ? small : large;
     const int32_t* to = opening ? large : small;
-    BoxGrow(&dBuffer, &screen, background.surface ? &background : nullptr, BOX_GROW_STEPS, from[0], from[1], from[2],
+    BoxGrow(&dBuffer, &screen, KeptScreen(background), BOX_GROW_STEPS, from[0], from[1], from[2],
             from[3], to[0], to[1], to[2], to[3]);
 }
 
@@ -212,8 +212,7 @@ void SetUp()
     exitLabel.x = TITLE_X;
     exitLabel.y = int16_t(l.top + 8 * (lh + 4));
     exitLabel.SetFlash(1, FLASH_HIDDEN, FLASH_SHOWN);
-    if (MakeScreenBuffer(background))
-        dBuffer.Draw(&background);
+    KeepBackBuffer(background);
     soundGroups[SND_PASS2].Play(0);
     GrowBox(true);
     for (OptionRow& r : rows)
@@ -315,10 +314,7 @@ void TearDown()
     SaveOptions();
     soundGroups[SND_PASS].Play(0);
     GrowBox(false);
-    screen.Vsync();
-    background.Draw(&screen);
-    background.Draw(&dBuffer);
-    background.ReleaseSurface();
+    RestoreKeptScreen(background);
     for (OptionRow& r : rows) {
         r.field.Delete();
         r.title.Delete();

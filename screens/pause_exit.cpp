@@ -32,30 +32,8 @@ constexpr Box cornerBox = {CORNER, CORNER, CORNER, CORNER};
 // Grows (or shrinks) a box from one rectangle to another over the saved screen.
 void GrowBox(Q2SL_drawBuffer& saved, const Box& from, const Box& to)
 {
-    BoxGrow(&dBuffer, &screen, saved.surface ? &saved : nullptr, BOX_GROW_STEPS, from.x1, from.y1, from.x2, from.y2,
+    BoxGrow(&dBuffer, &screen, KeptScreen(saved), BOX_GROW_STEPS, from.x1, from.y1, from.x2, from.y2,
             to.x1, to.y1, to.x2, to.y2);
-}
-
-// Keeps the back buffer's picture from before the dialog.
-void SaveScreen(Q2SL_drawBuffer& saved)
-{
-    if (MakeScreenBuffer(saved))
-        dBuffer.Draw(&saved);
-}
-
-// Puts the saved picture back on the display and into the back buffer.
-void RestoreScreen(Q2SL_drawBuffer& saved)
-{
-    screen.Vsync();
-    saved.Draw(&screen);
-    saved.Draw(&dBuffer);
-    saved.ReleaseSurface();
-}
-
-void ShowBackBuffer()
-{
-    screen.Vsync();
-    dBuffer.Draw(&screen);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -86,13 +64,13 @@ void ExitSetUp()
 {
     quitRequested = 0;
     PlaceDialog();
-    SaveScreen(exitSaved);
+    KeepBackBuffer(exitSaved);
     soundGroups[SND_PASS2].Play(0);
     GrowBox(exitSaved, cornerBox, DialogBox());
     if (exitSaved.surface)
         exitSaved.Draw(&dBuffer);
     exitDialog.DrawNoHSR(guiTarget);
-    ShowBackBuffer();
+    PresentBackBuffer();
 }
 
 void DrawAnswer(const char* text, int32_t answer, int32_t x, int32_t y)
@@ -127,7 +105,7 @@ void ExitFrame()
     }
     DrawDialog();
     blinkCounter = (blinkCounter + 1) % BLINK_PERIOD;
-    ShowBackBuffer();
+    PresentBackBuffer();
     if (KeyDown(keys, DIK_LEFT) && quitRequested == 0) {
         quitRequested = 1;
         soundGroups[SND_FUTURE_S].Play(StereoPan(-5000));
@@ -155,7 +133,7 @@ void ExitTearDown()
 {
     soundGroups[SND_PASS].Play(0);
     GrowBox(exitSaved, DialogBox(), cornerBox);
-    RestoreScreen(exitSaved);
+    RestoreKeptScreen(exitSaved);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -173,13 +151,13 @@ Box PauseBox()
 
 void PauseSetUp()
 {
-    SaveScreen(pauseSaved);
+    KeepBackBuffer(pauseSaved);
     soundGroups[SND_PASS2].Play(0);
     GrowBox(pauseSaved, cornerBox, PauseBox());
     const Q2SL_drawBuffer& field = playfieldBuffer;
     PrintStr(gameFonts[FONT_NORMAL], &dBuffer, field.viewX + field.viewWidth / 2 - 51,
              field.viewHeight / 2 + field.viewY - 13, "Paused");
-    ShowBackBuffer();
+    PresentBackBuffer();
 }
 
 // Button 0 of the current player's mouse, joystick or gamepad ends the pause too. False
@@ -220,7 +198,7 @@ void PauseFrame()
         DeviceReadFailed("Can't read keyboard");
         return;
     }
-    ShowBackBuffer();
+    PresentBackBuffer();
     for (int code : {DIK_SPACE, DIK_ESCAPE, DIK_RETURN, DIK_P}) {
         if (KeyDown(keys, code)) {
             SetSubState(OVERLAY_NONE);
@@ -236,7 +214,7 @@ void PauseTearDown()
 {
     soundGroups[SND_PASS].Play(0);
     GrowBox(pauseSaved, PauseBox(), cornerBox);
-    RestoreScreen(pauseSaved);
+    RestoreKeptScreen(pauseSaved);
 }
 
 }  // namespace

@@ -12,6 +12,26 @@ int MakeScreenBuffer(Q2SL_drawBuffer& buffer)
     return buffer.CreateSurface(8, 0);
 }
 
+void KeepBackBuffer(Q2SL_drawBuffer& kept)
+{
+    if (MakeScreenBuffer(kept))
+        dBuffer.Draw(&kept);
+}
+
+void RestoreKeptScreen(Q2SL_drawBuffer& kept)
+{
+    screen.Vsync();
+    kept.Draw(&screen);
+    kept.Draw(&dBuffer);
+    kept.ReleaseSurface();
+}
+
+void PresentBackBuffer()
+{
+    screen.Vsync();
+    dBuffer.Draw(&screen);
+}
+
 void DeviceReadFailed(const char* text)
 {
     ErrorBox(text);

@@ -11,6 +11,22 @@
 // surface of its own in system memory; 0 when the surface cannot be made.
 int MakeScreenBuffer(Q2SL_drawBuffer& buffer);
 
+// Keeps a copy of the back buffer's picture in a screen buffer of its own.
+void KeepBackBuffer(Q2SL_drawBuffer& kept);
+
+// The keep buffer as a background for the growing box: null when it got no surface.
+inline Q2SL_drawBuffer* KeptScreen(Q2SL_drawBuffer& kept)
+{
+    return kept.surface ? &kept : nullptr;
+}
+
+// Puts the kept picture back on the display and into the back buffer at the vertical
+// blank, then frees its surface.
+void RestoreKeptScreen(Q2SL_drawBuffer& kept);
+
+// Waits for the vertical blank and shows the back buffer.
+void PresentBackBuffer();
+
 // True while the key is held in a keyboard state.
 inline bool KeyDown(const uint8_t keys[256], int code)
 {
