@@ -195,7 +195,7 @@ void RedrawName()
 bool Typeable(int c)
 {
     const Q2SL_font* font = gameFonts[FONT_EMPHASIS];
-    return c > 0 && c < 128 && c < kFontChars && font->glyphs[c] && nameCursor < HISCORE_NAME_CHARS;
+    return c > 0 && c < kFontChars && font->glyphs[c] && nameCursor < HISCORE_NAME_CHARS;
 }
 
 void EndNameEntry()

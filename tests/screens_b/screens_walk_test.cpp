@@ -239,6 +239,28 @@ TEST(SavedGame, ASpoiltSlotIsRefusedInTheMenuAndF3LeavesTheGameAsItWas)
     fs::remove_all(dir);
 }
 
+TEST(SavedGame, AMissingBackgroundEndsTheLoadInTheMenuWithItsBox)
+{
+    char dir[] = "/tmp/taltrix-user-XXXXXX";
+    ASSERT_TRUE(mkdtemp(dir));
+    SavedGame game{};
+    SavedPlayer& player = game.players[0];
+    player.lives = 3;
+    player.difficulty = 3;
+    std::strcpy(player.background, "Backs\\Gone.pcx");
+    std::strcpy(player.song, "Midi\\Level1.mid");
+    const std::vector<uint8_t> bytes = EncodeSavedGame(game, 1);
+    std::ofstream(std::string(dir) + "/1.sav", std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    const GameRun run = Walk(FromMenu(Taps(MENU_READY_MS, 300, {"DOWN", "RETURN"})), 5000,
+                             {"--skip-intro", "--user-dir", dir});
+    const std::string events = run.Read("events.txt");
+    EXPECT_TRUE(Has(events, "\"text\": \"Can't load file Backs\\\\Gone.pcx\"")) << events;
+    EXPECT_EQ(StatsField(run, "mode"), 1);  // the game mode was left for the menu
+    EXPECT_EQ(StatsField(run, "gameFrames"), 0);
+    fs::remove_all(dir);
+}
+
 // A copy of the data whose last level holds one block right above the pad.
 std::string DataWithOneBlockLevel30()
 {
