@@ -20,6 +20,7 @@ static const char* const usage =
     "  --difficulty D       1 to 5 (default 3, Normal)\n"
     "  --autoplay           the pad follows the ball by itself\n"
     "  --no-die             a lost ball costs nothing (developer option)\n"
+    "  --check-invariants   check the game's records every frame (developer option)\n"
     "  --stats FILE         write where the game stands as JSON at the end of the run\n"
     "  --help               show this help and exit\n"
     "  --version            show the version and exit\n";
@@ -70,6 +71,10 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args, CommandLine& 
         }
         if (arg == "--skip-intro") {
             out.skipIntro = true;
+            continue;
+        }
+        if (arg == "--check-invariants") {
+            out.checkInvariants = true;
             continue;
         }
         if (arg == "--stats") {

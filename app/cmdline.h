@@ -12,6 +12,7 @@ struct CommandLine {
     bool autoplay = false;    // the pad plays by itself
     bool noDie = false;       // a lost last ball is not a lost life
     bool skipIntro = false;   // straight to the main menu
+    bool checkInvariants = false;  // check the world every game frame, abort when it breaks
     std::string statsFile;    // where the game's state is written at the end of the run
 };
 

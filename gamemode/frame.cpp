@@ -20,6 +20,7 @@
 #include "game/world.h"
 #include "gamemode/autoplay.h"
 #include "gamemode/hud.h"
+#include "gamemode/invariants.h"
 #include "gamemode/levels.h"
 #include "gamemode/savegame.h"
 #include "gamemode/setup.h"
@@ -462,6 +463,7 @@ void LevelLoop()
         return;
     DebugToggles();
     RunGameplay();
+    CheckInvariants();
     if (backgroundBuffer[currPlayer].surface)
         backgroundBuffer[currPlayer].Draw(playfieldView);
     ShadowPass();

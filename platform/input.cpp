@@ -5,6 +5,7 @@
 #include <map>
 
 #include "platform/backend.h"
+#include "platform/replay.h"
 
 namespace {
 
@@ -32,6 +33,7 @@ int ScaleAxis(int raw, const AxisRange& range)
 void I_GetKeyboardState(uint8_t keys[256])
 {
     backend->input->GetKeyboardState(keys);
+    I_ReplayKeyboard(keys);
 }
 
 void I_GetMouseState(int* dx, int* dy, uint8_t buttons[4])
@@ -39,10 +41,12 @@ void I_GetMouseState(int* dx, int* dy, uint8_t buttons[4])
     int x = 0, y = 0;
     uint8_t b[4] = {};
     backend->input->GetMouseState(&x, &y, b);
+    int mx = x, my = y;
+    I_ReplayMouse(mx, my, b);
     if (dx)
-        *dx = x;
+        *dx = mx;
     if (dy)
-        *dy = y;
+        *dy = my;
     if (buttons)
         std::memcpy(buttons, b, sizeof b);
 }
@@ -83,12 +87,15 @@ bool I_ReadController(int handle, int* x, int* y, uint8_t buttons[32])
 {
     auto found = openControllers.find(handle);
     I_ControllerReading reading{};
-    if (found == openControllers.end() || !backend->input->ReadController(handle, reading))
+    bool ok = found != openControllers.end() && backend->input->ReadController(handle, reading);
+    int sx = ok ? ScaleAxis(reading.x, found->second.axes[0]) : 0;
+    int sy = ok ? ScaleAxis(reading.y, found->second.axes[1]) : 0;
+    if (!I_ReplayController(ok, sx, sy, reading.buttons))
         return false;
     if (x)
-        *x = ScaleAxis(reading.x, found->second.axes[0]);
+        *x = sx;
     if (y)
-        *y = ScaleAxis(reading.y, found->second.axes[1]);
+        *y = sy;
     if (buttons)
         std::memcpy(buttons, reading.buttons, sizeof reading.buttons);
     return true;

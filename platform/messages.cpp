@@ -6,11 +6,22 @@
 
 #include "platform/backend.h"
 #include "platform/display.h"
+#include "platform/replay.h"
 
 namespace {
 
 std::mutex queueLock;             // guards queue against the audio thread's post
 std::deque<I_Message> queue;      // messages waiting to be taken, oldest first
+
+bool TakeMessage(I_Message& msg)
+{
+    std::lock_guard<std::mutex> hold(queueLock);
+    if (queue.empty())
+        return false;
+    msg = queue.front();
+    queue.pop_front();
+    return true;
+}
 
 } // namespace
 
@@ -18,12 +29,7 @@ bool I_PeekMessage(I_Message& msg)
 {
     I_PresentIfDue();
     backend->system->PumpEvents();
-    std::lock_guard<std::mutex> hold(queueLock);
-    if (queue.empty())
-        return false;
-    msg = queue.front();
-    queue.pop_front();
-    return true;
+    return I_ReplayPeek(msg, TakeMessage);
 }
 
 void I_PostMessage(I_MessageKind kind, int param)

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/platform.h"
+#include "platform/replay.h"
 
 namespace {
 
@@ -13,6 +14,8 @@ const char* const helpText =
     "  --data DIR           read the game data from DIR\n"
     "  --user-dir DIR       keep settings, high scores and saved games in DIR\n"
     "                       (default $XDG_DATA_HOME/taltrix)\n"
+    "  --record FILE        write every input the game reads to FILE\n"
+    "  --replay FILE        play a recorded game again from FILE\n"
     "Headless runs only:\n"
     "  --script FILE        timed input, one event a line\n"
     "  --until-ms N         close the window at virtual time N ms\n"
@@ -65,6 +68,8 @@ bool I_ParseOptions(std::vector<std::string>& args, I_Options& opts, std::string
         {"--event-log", &opts.eventLogFile},
     };
 
+    if (!I_TakeReplayOptions(args, opts, error))
+        return false;
     std::vector<std::string> rest;
     for (size_t i = 0; i < args.size(); i++) {
         const std::string& arg = args[i];

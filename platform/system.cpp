@@ -2,6 +2,7 @@
 #include "platform/backend.h"
 #include "platform/display.h"
 #include "platform/files.h"
+#include "platform/replay.h"
 
 const I_Backend* backend = &headlessBackend;   // until I_Init picks
 
@@ -10,14 +11,18 @@ bool I_Init(const I_Options& opts, std::string& error)
     if (!I_InitFiles(opts, error))
         return false;
     backend = opts.headless ? &headlessBackend : &sdlBackend;
-    if (backend->system->Init(opts, error))
-        return true;
+    if (backend->system->Init(opts, error)) {
+        if (I_StartReplay(opts, error))
+            return true;
+        backend->system->Shutdown();
+    }
     backend = &headlessBackend;
     return false;
 }
 
 void I_Shutdown()
 {
+    I_StopReplay();
     I_MusicClose();
     I_CloseAllControllers();
     backend->system->Shutdown();
