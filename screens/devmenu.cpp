@@ -94,7 +94,7 @@ void GrowBox(bool opening)
     const int32_t small[4] = {entry.x1, entry.y, entry.x2, entry.y};
     const int32_t* from = opening ? small : BOX_LARGE;
     const int32_t* to = opening ? BOX_LARGE : small;
-    BoxGrow(&dBuffer, &screen, background.surface ? &background : nullptr, BOX_GROW_STEPS, from[0], from[1], from[2],
+    BoxGrow(&dBuffer, &screen, KeptScreen(background), BOX_GROW_STEPS, from[0], from[1], from[2],
             from[3], to[0], to[1], to[2], to[3]);
 }
 
@@ -110,8 +110,7 @@ void SetUp()
     exitLabel.x = CAPTION_X;
     exitLabel.y = EXIT_Y;
     exitLabel.SetFlash(1, FLASH_HIDDEN, FLASH_SHOWN);
-    if (MakeScreenBuffer(background))
-        dBuffer.Draw(&background);
+    KeepBackBuffer(background);
     soundGroups[SND_YAY].Play(0);
     GrowBox(true);
     screen.Vsync();
@@ -200,10 +199,7 @@ void TearDown()
 {
     soundGroups[SND_PASS].Play(0);
     GrowBox(false);
-    screen.Vsync();
-    background.Draw(&screen);
-    background.Draw(&dBuffer);
-    background.ReleaseSurface();
+    RestoreKeptScreen(background);
     for (RowWidgets& r : rows) {
         r.field.Delete();
         r.caption.Delete();

@@ -132,14 +132,14 @@ bool LoadPictures()
     return true;
 }
 
-void GrowBox(Q2SL_drawBuffer* background, bool opening)
+void GrowBox(Q2SL_drawBuffer& background, bool opening)
 {
     const MenuLine entry = MenuItemLine(MENU_HELP);
     const int32_t small[4] = {entry.x1, entry.y, entry.x2, entry.y};
     const int32_t* from = opening ? small : BOX_LARGE;
     const int32_t* to = opening ? BOX_LARGE : small;
-    BoxGrow(&dBuffer, &screen, background && background->surface ? background : nullptr, BOX_GROW_STEPS, from[0],
-            from[1], from[2], from[3], to[0], to[1], to[2], to[3]);
+    BoxGrow(&dBuffer, &screen, KeptScreen(background), BOX_GROW_STEPS, from[0], from[1], from[2], from[3], to[0],
+            to[1], to[2], to[3]);
 }
 
 template <size_t N>
@@ -156,11 +156,8 @@ void PrintCredits(const CreditLine (&lines)[N])
 void CloseToMenu()
 {
     soundGroups[SND_PASS].Play(0);
-    GrowBox(&keepSurface, false);
-    screen.Vsync();
-    keepSurface.Draw(&screen);
-    keepSurface.Draw(&dBuffer);
-    keepSurface.ReleaseSurface();
+    GrowBox(keepSurface, false);
+    RestoreKeptScreen(keepSurface);
     SetSubState(OVERLAY_NONE);
 }
 
@@ -193,8 +190,7 @@ int UpdateHelpScreen()
     else
         PrintCredits(secondCredits);
     PrintStr(gameFonts[FONT_EMPHASIS], &dBuffer, 135, 450, "Press Space to Continue");
-    screen.Vsync();
-    dBuffer.Draw(&screen);
+    PresentBackBuffer();
     return 1;
 }
 
@@ -209,7 +205,7 @@ void HelpInfoStart()
     if (MakeScreenBuffer(growing))
         screen.Draw(&growing);
     soundGroups[SND_PASS2].Play(0);
-    GrowBox(&growing, true);
+    GrowBox(growing, true);
     GamePalette().Set();
     growing.ReleaseSurface();
     MIDI_PlayFile("midi\\Beat2.mid");

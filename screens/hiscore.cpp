@@ -143,12 +143,6 @@ void DrawEntry(int index)
     PrintRight(font, DIFFICULTY_RIGHT, y, DifficultyText(entry.difficulty));
 }
 
-void ShowBackBuffer()
-{
-    screen.Vsync();
-    dBuffer.Draw(&screen);
-}
-
 void SetTitle(const char* text)
 {
     title.SetFont(gameFonts[FONT_NORMAL]);
@@ -188,7 +182,7 @@ void RedrawName()
     cursorVisible = 1;
     DrawHiScoreCursor(1);
     blinkCountdown = BLINK_FRAMES;
-    ShowBackBuffer();
+    PresentBackBuffer();
     soundGroups[SND_CLICK].Play(0);
 }
 
@@ -234,7 +228,7 @@ void NameFrame()
         cursorVisible = !cursorVisible;
         DrawHiScoreCursor(cursorVisible);
     }
-    ShowBackBuffer();
+    PresentBackBuffer();
     const int c = lastChar;
     lastChar = 0;
     if (c)
@@ -327,7 +321,7 @@ void DrawScoreTable()
         PrintStr(heading, &dBuffer, h.x, 43, h.text);
     for (int i = 0; i < HISCORE_ENTRIES; i++)
         DrawEntry(i);
-    ShowBackBuffer();
+    PresentBackBuffer();
 }
 
 void DrawHiScoreCursor(int visible)
@@ -362,7 +356,7 @@ void StartScoreEnterSub()
     DrawScoreTable();
     cursorVisible = 1;
     DrawHiScoreCursor(1);
-    ShowBackBuffer();
+    PresentBackBuffer();
     blinkCountdown = BLINK_FRAMES;
     StandardFade(blackPalette, GamePalette(), FADE_STEPS);
     soundGroups[SND_HISCORE].Play(0);
@@ -412,11 +406,7 @@ void HiScoreSub()
 void EndHiScoreSub()
 {
     title.Delete();
-    if (keepSurface.surface) {
-        screen.Vsync();
-        keepSurface.Draw(&screen);
-        keepSurface.Draw(&dBuffer);
-        keepSurface.ReleaseSurface();
-    }
+    if (keepSurface.surface)
+        RestoreKeptScreen(keepSurface);
     MIDI_PlayFile("midi\\Dand27.mid");
 }

@@ -63,14 +63,8 @@ void GrowBox(bool opening)
     const int32_t centre[4] = {CENTRE_X, CENTRE_Y, CENTRE_X, CENTRE_Y};
     const int32_t* from = opening ? centre : boxRect;
     const int32_t* to = opening ? boxRect : centre;
-    BoxGrow(&dBuffer, &screen, keepSurface.surface ? &keepSurface : nullptr, BOX_GROW_STEPS, from[0], from[1],
+    BoxGrow(&dBuffer, &screen, KeptScreen(keepSurface), BOX_GROW_STEPS, from[0], from[1],
             from[2], from[3], to[0], to[1], to[2], to[3]);
-}
-
-void ShowBackBuffer()
-{
-    screen.Vsync();
-    dBuffer.Draw(&screen);
 }
 
 // After the key: the name entry when the score earns a place, else the other player's
@@ -102,7 +96,7 @@ void StartWinGame()
     GrowBox(true);
     for (Q2SL_label& line : lines)
         line.Flash();
-    ShowBackBuffer();
+    PresentBackBuffer();
 }
 
 void WinGame()
@@ -125,11 +119,8 @@ void EndWinGame()
 {
     soundGroups[SND_PASS].Play(0);
     GrowBox(false);
-    ShowBackBuffer();
-    screen.Vsync();
-    keepSurface.Draw(&screen);
-    keepSurface.Draw(&dBuffer);
-    keepSurface.ReleaseSurface();
+    PresentBackBuffer();
+    RestoreKeptScreen(keepSurface);
     for (Q2SL_label& line : lines)
         line.Delete();
 }
