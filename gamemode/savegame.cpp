@@ -15,6 +15,7 @@
 #include "game/lives.h"
 #include "game/pads.h"
 #include "game/powerups.h"
+#include "game/specials.h"
 #include "game/taltrix.h"
 #include "game/world.h"
 #include "gamemode/level_file.h"
@@ -177,6 +178,10 @@ void TakePlayer(int p, const SavedPlayer& saved)
     // Codes the block type has no animation for leave their cell as it was.
     for (int i = 0; i < NUM_CELLS; i++)
         blocks[p][i].SetAnim(saved.codes[i]);
+    // The file keeps the bullet counts of the first cells only: the others start afresh
+    // for the player's difficulty, as at a level start.
+    SetShotMax(p, saved.difficulty);
+    BuildShotNum(p);
     std::memcpy(shotNum[p], saved.shots, sizeof saved.shots);
 }
 
@@ -314,6 +319,9 @@ int StartLoadedLevel()
     if (!LoadGame())
         return 0;
     GetNumBlocksLeft(currPlayer);
+    // The arrow blocks and atoms of the loaded field are armed as at a level start.
+    SetUpArrowBlocks();
+    SetupAtoms();
     ResetLevel();
     StartReadyMessage(1);
     SetPowerUps();
