@@ -72,6 +72,14 @@ int StatsField(const GameRun& run, const std::string& name, int n = 0)
     return std::stoi(stats.substr(at));
 }
 
+int Count(const std::string& text, const std::string& piece)
+{
+    int count = 0;
+    for (size_t at = text.find(piece); at != std::string::npos; at = text.find(piece, at + 1))
+        count++;
+    return count;
+}
+
 std::vector<uint8_t> Bytes(const std::string& text)
 {
     return std::vector<uint8_t>(text.begin(), text.end());
@@ -155,6 +163,32 @@ TEST(DevelopmentMenu, TheSecretWordOpensItAndNoDieKeepsEveryBall)
     EXPECT_FALSE(Has(normal.Read("events.txt"), "wavs\\\\33_1.wav"));
 }
 
+TEST(DevelopmentMenu, EachPressActsOnceAndAChoiceAlreadyMadeTakesNothing)
+{
+    struct Case {
+        const char* what;
+        std::string keys;  // from 3300 ms, the menu open
+        int moves;         // highlight moves heard
+        int slides;        // switches heard
+    };
+    const Case cases[] = {
+        {"Down held", "3300 key DOWN down\n4300 key DOWN up\n", 1, 0},
+        {"Left on an option already on", "3300 tap DOWN\n3500 tap LEFT\n", 1, 0},
+        {"Right on an option on, then again", "3300 tap DOWN\n3500 tap RIGHT\n3900 tap RIGHT\n", 1, 1},
+        {"Right on No Die, already off", "3300 tap RIGHT\n", 0, 0},
+        {"Up wraps to the exit row, Enter closes", "3300 tap UP\n3500 tap RETURN\n", 1, 0},
+    };
+    for (const Case& c : cases) {
+        const GameRun run =
+            Walk(FromMenu(Taps(MENU_READY_MS, 100, {"T", "A", "L", "T", "R", "I", "X"}) + c.keys), 5000, {"--skip-intro"});
+        const std::string events = run.Read("events.txt");
+        EXPECT_EQ(Count(events, "wavs\\\\Future_s.wav"), c.moves) << c.what;
+        EXPECT_EQ(Count(events, "wavs\\\\33_1.wav"), c.slides) << c.what;
+        EXPECT_EQ(StatsField(run, "overlay"), std::string(c.what).find("closes") != std::string::npos ? -1 : 3)
+            << c.what;
+    }
+}
+
 // A game lost on level 1 with no move of the pad ends at about 38 s; the name is typed
 // well after that.
 constexpr int TYPE_NAME_MS = 60000;
@@ -170,10 +204,13 @@ TEST(HighScores, ALostGamesNameIsTypedAndTakesItsPlaceInTheTableReadAtStartUp)
     std::ofstream(std::string(dir) + "/scores.cfg", std::ios::binary)
         .write(reinterpret_cast<const char*>(seeded.data()), std::streamsize(seeded.size()));
 
-    const std::string script = Launches(3000, 50000) + std::to_string(TYPE_NAME_MS) + " text Ace%x\n" +
+    // A Backspace on the empty name does nothing; then five characters and one Backspace.
+    const std::string script = Launches(3000, 50000) + Taps(TYPE_NAME_MS - 1000, 500, {"BACK"}) +
+                               std::to_string(TYPE_NAME_MS) + " text Ace%x\n" +
                                Taps(TYPE_NAME_MS + 1000, 500, {"BACK", "RETURN"});
     const GameRun run = Walk(script, TYPE_NAME_MS + 3000, {"--start-game", "--level", "1", "--user-dir", dir});
     EXPECT_TRUE(Has(run.Read("events.txt"), "wavs\\\\hiScore.wav"));
+    EXPECT_EQ(Count(run.Read("events.txt"), "wavs\\\\click.wav"), 6);
     EXPECT_EQ(StatsField(run, "mode"), 1);  // back in the main menu
     std::ifstream in(std::string(dir) + "/scores.cfg", std::ios::binary);
     const std::string file(std::istreambuf_iterator<char>(in), {});
