@@ -11,7 +11,9 @@
 #include "app/state.h"
 #include "audio/sound.h"
 #include "game/blocks.h"
+#include "game/enemies.h"
 #include "game/lives.h"
+#include "game/specials.h"
 #include "game/world.h"
 #include "gamemode/autoplay.h"
 #include "gamemode/frame.h"
@@ -72,6 +74,34 @@ void BM_LevelLoop(benchmark::State& state)
     state.counters["balls"] = ballsInPlay;
 }
 
+// The same frame with the field at its liveliest: five enemies, the pads shooting and
+// every particle source bursting.
+void BM_LevelLoopLively(benchmark::State& state)
+{
+    static const bool started = StartBusyGame();
+    if (!started) {
+        state.SkipWithError("the game did not start");
+        return;
+    }
+    shootPadActive = 1;
+    for (auto _ : state) {
+        for (int e = 0; e < NUM_ENEMIES; e++)
+            AddEnemy(-1, 40 + 80 * e, 250);
+        for (int s = 0; s < NUM_PARTICLE_SOURCES; s++)
+            StartParticleSource(40 + 40 * s, 300, s % 4, s % 4, 0);
+        Shoot();
+        LevelLoop();
+    }
+    int flying = 0;
+    for (const _ZQBullet& b : bullets)
+        flying += b.active;
+    state.counters["bullets"] = flying;
+    state.counters["level"] = playerLevel[currPlayer] + 1;
+}
+
 }  // namespace
 
+// A fixed number of frames, so that the pad playing by itself does not clear the level
+// while it is measured.
+BENCHMARK(BM_LevelLoopLively)->Unit(benchmark::kMillisecond)->Iterations(300)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(BM_LevelLoop)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
