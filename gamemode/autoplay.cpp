@@ -185,9 +185,9 @@ void AutoplayFrame()
         aimTurn++;
     wasFalling = falling;
     int target = pads[0].x;
-    if (i >= 0 && balls[i].y + balls[i].height > pads[0].y) {
-        // A ball under the pad (it bounces off the bottom in the No Die mode) would be kept
-        // there by the pad's underside: make way for it.
+    if (i >= 0 && balls[i].y > pads[0].y) {
+        // A ball that got under the pad (it bounces off the bottom in the No Die mode) would
+        // be kept there by the pad's underside: make way for it.
         target = balls[i].x * 2 > FIELD_WIDTH ? 0 : FIELD_WIDTH;
     } else if (i >= 0 && falling) {
         int frames = 0;
