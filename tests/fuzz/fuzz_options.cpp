@@ -10,10 +10,13 @@
 #include "input/input.h"
 #include "platform/files.h"
 
+// A directory in memory where there is one, as each run writes the file anew.
 static std::string UserDir()
 {
-    char dir[] = "/tmp/taltrix-fuzz-XXXXXX";
-    if (!mkdtemp(dir))
+    char inMemory[] = "/dev/shm/taltrix-fuzz-XXXXXX";
+    char onDisk[] = "/tmp/taltrix-fuzz-XXXXXX";
+    const char* dir = mkdtemp(inMemory);
+    if (!dir && !(dir = mkdtemp(onDisk)))
         std::abort();
     I_Options opts;
     opts.dataDir = opts.userDir = dir;

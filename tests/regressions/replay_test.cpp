@@ -2,6 +2,9 @@
 // frame, whatever the replay is given besides.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -64,6 +67,26 @@ TEST(Replay, APlayerThroughTheMenusIsFollowedKeyForKey)
                   std::to_string(t + 600) + (t % 1800 ? " key LEFT up\n" : " key RIGHT up\n");
     script += "60500 text Zed\n61500 tap RETURN\n62000 mouse 30 4\n";
     ExpectSameGame(script, 70000, {"--skip-intro"});
+}
+
+// Recorded games kept with the state they ended in: the rules still play them the same way.
+TEST(Replay, KeptGamesEndWhereTheyEnded)
+{
+    const std::filesystem::path dir = std::filesystem::path(TALTRIX_SOURCE) / "tests/regressions/replays";
+    int kept = 0;
+    for (const auto& file : std::filesystem::directory_iterator(dir)) {
+        if (file.path().extension() != ".tape")
+            continue;
+        kept++;
+        std::filesystem::path statsFile = file.path();
+        statsFile.replace_extension(".stats");
+        std::stringstream expected;
+        expected << std::ifstream(statsFile).rdbuf();
+        EXPECT_EQ(Replay(file.path()).stats, expected.str())
+            << file.path().filename() << " plays differently now; when the rules changed on purpose, write "
+            << statsFile.filename() << " again with taltrix --headless --replay TAPE --stats FILE";
+    }
+    EXPECT_GE(kept, 3);
 }
 
 TEST(Replay, TheTapeKeepsThePlayOptionsAndNotWhereFilesGo)

@@ -37,5 +37,6 @@ while [ "$total" -lt "$want" ]; do
     total=$((total + ${frames:-0}))
     runs=$((runs + 1))
     seed=$((seed + 1))
+    [ -n "${SOAK_PROGRESS:-}" ] && echo "soak: $total game frames after $runs runs, $((SECONDS - start)) s, ${rss} KiB"
 done
 echo "soak: $total game frames clean in $runs runs, $((SECONDS - start)) s, largest resident set ${maxRss} KiB"
