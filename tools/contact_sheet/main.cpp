@@ -11,7 +11,7 @@
 #include "gfx/dosfile.h"
 #include "gfx/pcx.h"
 #include "gfx/spritefile.h"
-#include "tools/contact_sheet/png.h"
+#include "platform/platform.h"
 #include "tools/contact_sheet/sheet.h"
 #include "tools/datagen/art/backgrounds.h"
 
@@ -26,12 +26,15 @@ struct Data {
     uint8_t dark = 0, light = 0, text = 0;  // checker and label colours from the game palette
 };
 
+// A 6-bit colour component as an 8-bit one.
+uint8_t Widen(int component) { return uint8_t(component * 255 / 63); }
+
 void FromPalette(const Q2SL_palette& pal, Colours& out)
 {
     for (int i = 0; i < 256; i++) {
-        out[i][0] = uint8_t(pal.colors[i].red * 255 / 63);
-        out[i][1] = uint8_t(pal.colors[i].green * 255 / 63);
-        out[i][2] = uint8_t(pal.colors[i].blue * 255 / 63);
+        out[i][0] = Widen(pal.colors[i].red);
+        out[i][1] = Widen(pal.colors[i].green);
+        out[i][2] = Widen(pal.colors[i].blue);
     }
 }
 
@@ -56,9 +59,16 @@ bool ReadSpriteFile(Q2SL_file& file, const std::string& path)
 
 const Q2SL_font* LabelFont(const Data& d) { return d.fonts.fonts.count > FONT_PANEL ? d.fonts.fonts.items[FONT_PANEL] : nullptr; }
 
+// Writes a page as a true-colour PNG seen through pal.
 bool Save(const Data& d, const std::string& name, const Sheet& s, const Colours& pal)
 {
-    return WritePng(d.out + "/" + name + ".png", s.w, s.h, s.px, pal);
+    std::vector<uint8_t> rgb;
+    rgb.reserve(s.px.size() * 3);
+    for (uint8_t index : s.px) rgb.insert(rgb.end(), pal[index], pal[index] + 3);
+    std::string path = d.out + "/" + name + ".png";
+    if (I_WritePng(path, s.w, s.h, 3, rgb.data())) return true;
+    std::fprintf(stderr, "cannot write %s\n", path.c_str());
+    return false;
 }
 
 // One page per sprite type (types with many animations take several): a row per animation,
@@ -147,9 +157,9 @@ bool PicturePages(const Data& d)
         Colours pal;
         for (int i = 0; i < 256; i++) {
             // Shown as the game shows it: 6-bit components.
-            pal[i][0] = uint8_t((bmp.palette[i].peRed >> 2) * 255 / 63);
-            pal[i][1] = uint8_t((bmp.palette[i].peGreen >> 2) * 255 / 63);
-            pal[i][2] = uint8_t((bmp.palette[i].peBlue >> 2) * 255 / 63);
+            pal[i][0] = Widen(bmp.palette[i].peRed >> 2);
+            pal[i][1] = Widen(bmp.palette[i].peGreen >> 2);
+            pal[i][2] = Widen(bmp.palette[i].peBlue >> 2);
         }
         Sheet s(bmp.infoHeader.biWidth, bmp.infoHeader.biHeight, 0);
         s.PastePixels(bmp.buffer, s.w, s.h, 0, 0, false);
