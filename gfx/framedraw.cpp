@@ -202,6 +202,42 @@ HiddenSurface<Op> Hidden(Q2SL_drawBuffer& dest, Op op)
     return HiddenSurface<Op>{dest, op};
 }
 
+// Walks the frame's visible runs at pos into the span operation made on the destination's pixels.
+template <typename MakeOp>
+void DrawRuns(const Q2SL_buffer& f, Q2SL_buffer* dest, const drawPosition& pos, MakeOp make)
+{
+    Visible v;
+    if (!dest || !ClipFrame(f.PictureWidth(), f.height, pos.x, pos.y, pos, *dest, v))
+        return;
+    PixelAccess out(*dest);
+    if (out.Ready())
+        WalkRuns(f, v, make(out));
+}
+
+// Walks the frame's tiled copies into the span operation made on the destination's pixels.
+template <typename MakeOp>
+void DrawTiles(const Q2SL_buffer& f, Q2SL_buffer* dest, const drawPosition& pos, MakeOp make)
+{
+    if (!dest)
+        return;
+    PixelAccess out(*dest);
+    if (out.Ready())
+        WalkTiled(f, *dest, pos, make(out));
+}
+
+// Walks the whole visible rectangle of the frame at pos into the span operation made on the
+// destination's pixels.
+template <typename MakeOp>
+void DrawRect(const Q2SL_buffer& f, Q2SL_buffer* dest, const drawPosition& pos, MakeOp make)
+{
+    Visible v;
+    if (!dest || !ClipFrame(f.PictureWidth(), f.height, pos.x, pos.y, pos, *dest, v))
+        return;
+    PixelAccess out(*dest);
+    if (out.Ready())
+        WalkRect(v, make(out));
+}
+
 // The request moved by the shadow offset.
 drawPosition Shadowed(const drawPosition& pos)
 {
@@ -220,12 +256,7 @@ const uint16_t* ShadowTable()
 // Copies the visible opaque runs of a frame in software.
 void CopyRuns(const Q2SL_buffer& f, Q2SL_buffer& dest, const drawPosition& pos)
 {
-    Visible v;
-    if (!ClipFrame(f.PictureWidth(), f.height, pos.x, pos.y, pos, dest, v))
-        return;
-    PixelAccess out(dest);
-    if (out.Ready())
-        WalkRuns(f, v, CopySpan{out});
+    DrawRuns(f, &dest, pos, [](const PixelAccess& out) { return CopySpan{out}; });
 }
 
 // One blit of the visible part of the frame's surface.
@@ -251,21 +282,12 @@ void Q2SL_buffer::Draw(Q2SL_drawBuffer* dest, const drawPosition& pos)
 
 void Q2SL_buffer::DrawSingle(Q2SL_drawBuffer* dest, const drawPosition& pos)
 {
-    Visible v;
-    if (!dest || !ClipFrame(PictureWidth(), height, pos.x, pos.y, pos, *dest, v))
-        return;
-    PixelAccess out(*dest);
-    if (out.Ready())
-        WalkRuns(*this, v, Hidden(*dest, CopySpan{out}));
+    DrawRuns(*this, dest, pos, [dest](const PixelAccess& out) { return Hidden(*dest, CopySpan{out}); });
 }
 
 void Q2SL_buffer::DrawTiled(Q2SL_drawBuffer* dest, const drawPosition& pos)
 {
-    if (!dest)
-        return;
-    PixelAccess out(*dest);
-    if (out.Ready())
-        WalkTiled(*this, *dest, pos, Hidden(*dest, CopySpan{out}));
+    DrawTiles(*this, dest, pos, [dest](const PixelAccess& out) { return Hidden(*dest, CopySpan{out}); });
 }
 
 void Q2SL_buffer::DrawNoHSR(Q2SL_buffer* dest, const drawPosition& pos)
@@ -310,11 +332,7 @@ void Q2SL_buffer::DrawSingleNoHSR(Q2SL_buffer* dest, const drawPosition& pos)
 
 void Q2SL_buffer::DrawTiledNoHSR(Q2SL_buffer* dest, const drawPosition& pos)
 {
-    if (!dest)
-        return;
-    PixelAccess out(*dest);
-    if (out.Ready())
-        WalkTiled(*this, *dest, pos, CopySpan{out});
+    DrawTiles(*this, dest, pos, [](const PixelAccess& out) { return CopySpan{out}; });
 }
 
 void Q2SL_buffer::DrawSolid(Q2SL_drawBuffer* dest, const drawPosition& pos, uint8_t colour)
@@ -327,21 +345,14 @@ void Q2SL_buffer::DrawSolid(Q2SL_drawBuffer* dest, const drawPosition& pos, uint
 
 void Q2SL_buffer::DrawSingleSolid(Q2SL_drawBuffer* dest, const drawPosition& pos, uint8_t colour)
 {
-    Visible v;
-    if (!dest || !ClipFrame(PictureWidth(), height, pos.x, pos.y, pos, *dest, v))
-        return;
-    PixelAccess out(*dest);
-    if (out.Ready())
-        WalkRuns(*this, v, Hidden(*dest, FillSpan{out, colour}));
+    DrawRuns(*this, dest, pos,
+             [dest, colour](const PixelAccess& out) { return Hidden(*dest, FillSpan{out, colour}); });
 }
 
 void Q2SL_buffer::DrawTiledSolid(Q2SL_drawBuffer* dest, const drawPosition& pos, uint8_t colour)
 {
-    if (!dest)
-        return;
-    PixelAccess out(*dest);
-    if (out.Ready())
-        WalkTiled(*this, *dest, pos, Hidden(*dest, FillSpan{out, colour}));
+    DrawTiles(*this, dest, pos,
+              [dest, colour](const PixelAccess& out) { return Hidden(*dest, FillSpan{out, colour}); });
 }
 
 void Q2SL_buffer::DrawNoHSRSolid(Q2SL_buffer* dest, const drawPosition& pos, uint8_t colour)
@@ -354,21 +365,12 @@ void Q2SL_buffer::DrawNoHSRSolid(Q2SL_buffer* dest, const drawPosition& pos, uin
 
 void Q2SL_buffer::DrawSingleNoHSRSolid(Q2SL_buffer* dest, const drawPosition& pos, uint8_t colour)
 {
-    Visible v;
-    if (!dest || !ClipFrame(PictureWidth(), height, pos.x, pos.y, pos, *dest, v))
-        return;
-    PixelAccess out(*dest);
-    if (out.Ready())
-        WalkRuns(*this, v, FillSpan{out, colour});
+    DrawRuns(*this, dest, pos, [colour](const PixelAccess& out) { return FillSpan{out, colour}; });
 }
 
 void Q2SL_buffer::DrawTiledNoHSRSolid(Q2SL_buffer* dest, const drawPosition& pos, uint8_t colour)
 {
-    if (!dest)
-        return;
-    PixelAccess out(*dest);
-    if (out.Ready())
-        WalkTiled(*this, *dest, pos, FillSpan{out, colour});
+    DrawTiles(*this, dest, pos, [colour](const PixelAccess& out) { return FillSpan{out, colour}; });
 }
 
 void Q2SL_buffer::DrawNoTrans(Q2SL_buffer* dest, const drawPosition& pos)
@@ -385,53 +387,27 @@ void Q2SL_buffer::DrawNoTrans(Q2SL_buffer* dest, const drawPosition& pos)
 void Q2SL_buffer::DrawShadow(Q2SL_buffer* dest, const drawPosition& pos)
 {
     const uint16_t* table = ShadowTable();
-    if (!table) {
+    if (!table)
         DrawShadowSolid(dest, pos);
-        return;
-    }
-    const drawPosition p = Shadowed(pos);
-    Visible v;
-    if (!dest || !ClipFrame(PictureWidth(), height, p.x, p.y, p, *dest, v))
-        return;
-    PixelAccess out(*dest);
-    if (out.Ready())
-        WalkRuns(*this, v, ShadeSpan{out, table});
+    else
+        DrawRuns(*this, dest, Shadowed(pos), [table](const PixelAccess& out) { return ShadeSpan{out, table}; });
 }
 
 void Q2SL_buffer::DrawNoTransShadow(Q2SL_buffer* dest, const drawPosition& pos)
 {
     const uint16_t* table = ShadowTable();
-    if (!table) {
+    if (!table)
         DrawNoTransShadowSolid(dest, pos);
-        return;
-    }
-    const drawPosition p = Shadowed(pos);
-    Visible v;
-    if (!dest || !ClipFrame(PictureWidth(), height, p.x, p.y, p, *dest, v))
-        return;
-    PixelAccess out(*dest);
-    if (out.Ready())
-        WalkRect(v, ShadeSpan{out, table});
+    else
+        DrawRect(*this, dest, Shadowed(pos), [table](const PixelAccess& out) { return ShadeSpan{out, table}; });
 }
 
 void Q2SL_buffer::DrawShadowSolid(Q2SL_buffer* dest, const drawPosition& pos)
 {
-    const drawPosition p = Shadowed(pos);
-    Visible v;
-    if (!dest || !ClipFrame(PictureWidth(), height, p.x, p.y, p, *dest, v))
-        return;
-    PixelAccess out(*dest);
-    if (out.Ready())
-        WalkRuns(*this, v, FillSpan{out, 0});
+    DrawRuns(*this, dest, Shadowed(pos), [](const PixelAccess& out) { return FillSpan{out, 0}; });
 }
 
 void Q2SL_buffer::DrawNoTransShadowSolid(Q2SL_buffer* dest, const drawPosition& pos)
 {
-    const drawPosition p = Shadowed(pos);
-    Visible v;
-    if (!dest || !ClipFrame(PictureWidth(), height, p.x, p.y, p, *dest, v))
-        return;
-    PixelAccess out(*dest);
-    if (out.Ready())
-        WalkRect(v, FillSpan{out, 0});
+    DrawRect(*this, dest, Shadowed(pos), [](const PixelAccess& out) { return FillSpan{out, 0}; });
 }
