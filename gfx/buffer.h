@@ -154,6 +154,8 @@ public:
 protected:
     // Takes the owner's memory, run lists, group and view.
     void CopyFrom(const Q2SL_drawBuffer& owner);
+    // Leaves its group and joins the owner's, taking its memory; false when the owner's group is full.
+    bool JoinGroup(const Q2SL_drawBuffer* owner);
     // Takes this buffer out of the group it joined; it heads its own again.
     void LeaveGroup();
 

@@ -85,16 +85,23 @@ void Q2SL_drawBuffer::CopyFrom(const Q2SL_drawBuffer& owner)
     viewHeight = owner.viewHeight;
 }
 
-int Q2SL_drawBuffer::Attach(Q2SL_drawBuffer* owner)
+bool Q2SL_drawBuffer::JoinGroup(const Q2SL_drawBuffer* owner)
 {
     if (!owner || owner == this || *owner->sharerCount >= kMaxSharers)
-        return 0;
+        return false;
     LeaveGroup();
     CopyFrom(*owner);
+    sharers[(*sharerCount)++] = this;
+    return true;
+}
+
+int Q2SL_drawBuffer::Attach(Q2SL_drawBuffer* owner)
+{
+    if (!JoinGroup(owner))
+        return 0;
     width = owner->width;
     height = owner->height;
     surface = owner->surface;
-    sharers[(*sharerCount)++] = this;
     return 1;
 }
 
@@ -215,11 +222,8 @@ int Q2SL_screen::Attach(Q2SL_drawBuffer* /*owner*/)
 
 int Q2SL_screen::Attach(Q2SL_screen* owner)
 {
-    if (!owner || owner == this || *owner->sharerCount >= kMaxSharers)
+    if (!JoinGroup(owner))
         return 0;
-    LeaveGroup();
-    CopyFrom(*owner);
     primary = owner->primary;
-    sharers[(*sharerCount)++] = this;
     return 1;
 }
