@@ -108,28 +108,32 @@ int Collide(const Q2SL_sprite& a, const Q2SL_sprite& b)
     return 0;
 }
 
-int CollideSolidX(Q2SL_sprite& a, const Q2SL_sprite& b)
+namespace {
+
+// Steps a back along one axis, position and previous position together, until its box
+// leaves b's.
+int StepBackAlong(Q2SL_sprite& a, const Q2SL_sprite& b, int32_t& pos, int32_t& prev)
 {
-    if (a.prevX == a.x)
+    if (prev == pos)
         return 0;
-    const int back = a.prevX < a.x ? -1 : 1;
+    const int back = prev < pos ? -1 : 1;
     while (CollideBox(a, b)) {
-        a.x += back;
-        a.prevX += back;
+        pos += back;
+        prev += back;
     }
     return 0;
 }
 
+}  // namespace
+
+int CollideSolidX(Q2SL_sprite& a, const Q2SL_sprite& b)
+{
+    return StepBackAlong(a, b, a.x, a.prevX);
+}
+
 int CollideSolidY(Q2SL_sprite& a, const Q2SL_sprite& b)
 {
-    if (a.prevY == a.y)
-        return 0;
-    const int back = a.prevY < a.y ? -1 : 1;
-    while (CollideBox(a, b)) {
-        a.y += back;
-        a.prevY += back;
-    }
-    return 0;
+    return StepBackAlong(a, b, a.y, a.prevY);
 }
 
 int CollideSolid(Q2SL_sprite& a, const Q2SL_sprite& b)
