@@ -75,11 +75,20 @@ bool Q2SL_sprite::Placement(const Q2SL_buffer& f, const Q2SL_buffer& dest, int32
     return true;
 }
 
-void Q2SL_sprite::DrawNoHSR(Q2SL_buffer* dest, int32_t dx, int32_t dy, int32_t widthLimit)
+Q2SL_buffer* Q2SL_sprite::Placed(const Q2SL_buffer* dest, int32_t dx, int32_t dy, int32_t widthLimit,
+                                  drawPosition& pos) const
 {
     Q2SL_buffer* f = CurrentFrame();
-    drawPosition pos;
     if (!dest || !f || drawMode == Q2SL_DRAW_NOTHING || !Placement(*f, *dest, dx, dy, widthLimit, pos))
+        return nullptr;
+    return f;
+}
+
+void Q2SL_sprite::DrawNoHSR(Q2SL_buffer* dest, int32_t dx, int32_t dy, int32_t widthLimit)
+{
+    drawPosition pos;
+    Q2SL_buffer* f = Placed(dest, dx, dy, widthLimit, pos);
+    if (!f)
         return;
     if (drawMode == Q2SL_DRAW_NORMAL)
         f->DrawNoHSR(dest, pos);
@@ -89,9 +98,9 @@ void Q2SL_sprite::DrawNoHSR(Q2SL_buffer* dest, int32_t dx, int32_t dy, int32_t w
 
 void Q2SL_sprite::Draw(Q2SL_drawBuffer* dest, int32_t dx, int32_t dy, int32_t widthLimit)
 {
-    Q2SL_buffer* f = CurrentFrame();
     drawPosition pos;
-    if (!dest || !f || drawMode == Q2SL_DRAW_NOTHING || !Placement(*f, *dest, dx, dy, widthLimit, pos))
+    Q2SL_buffer* f = Placed(dest, dx, dy, widthLimit, pos);
+    if (!f)
         return;
     if (drawMode == Q2SL_DRAW_NORMAL)
         f->Draw(dest, pos);

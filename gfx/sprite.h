@@ -48,7 +48,9 @@ public:
     int16_t frameStep = 1;
 
 private:
-    // The request for the current frame, or false when nothing of it shows.
+    // The current frame and its request, or null when nothing of it is to be drawn.
+    Q2SL_buffer* Placed(const Q2SL_buffer* dest, int32_t dx, int32_t dy, int32_t widthLimit, drawPosition& pos) const;
+    // The request for frame f, or false when nothing of it shows.
     bool Placement(const Q2SL_buffer& f, const Q2SL_buffer& dest, int32_t dx, int32_t dy,
                    int32_t widthLimit, drawPosition& pos) const;
 };
