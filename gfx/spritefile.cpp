@@ -90,6 +90,16 @@ int WriteSection(int handle, const Q2SL_section<T>& s, uint16_t section, WriteIt
     return 1;
 }
 
+// Attaches every buffer the owner names as a sharer (found through search) to its group.
+template <typename Buffer>
+void JoinSharers(const Q2SL_file& file, Buffer& owner, Buffer* (Q2SL_file::*search)(const char*) const)
+{
+    for (uint16_t i = 0; i < owner.numSharerNames; ++i) {
+        if (Buffer* member = (file.*search)(owner.sharerNames[i]))
+            member->Attach(&owner);
+    }
+}
+
 void PutU16(uint8_t* at, uint16_t v)
 {
     at[0] = static_cast<uint8_t>(v);
@@ -164,19 +174,9 @@ int Q2SL_file::ReadSections(const uint32_t* counts)
            ReadSection(h, palettes, counts[1], [h](Q2SL_palette& p) { return p.Read(h); }, none) &&
            ReadSection(h, buffers, counts[2], [h](Q2SL_buffer& b) { return b.Read(h); }, none) &&
            ReadSection(h, drawBuffers, counts[3], [h](Q2SL_drawBuffer& b) { return b.ReadView(h); },
-                       [this](Q2SL_drawBuffer& b) {
-                           for (uint16_t i = 0; i < b.numSharerNames; ++i) {
-                               if (Q2SL_drawBuffer* member = SearchDrawBuffer(b.sharerNames[i]))
-                                   member->Attach(&b);
-                           }
-                       }) &&
+                       [this](Q2SL_drawBuffer& b) { JoinSharers(*this, b, &Q2SL_file::SearchDrawBuffer); }) &&
            ReadSection(h, screens, counts[4], [h](Q2SL_screen& s) { return s.ReadView(h); },
-                       [this](Q2SL_screen& s) {
-                           for (uint16_t i = 0; i < s.numSharerNames; ++i) {
-                               if (Q2SL_screen* member = SearchScreen(s.sharerNames[i]))
-                                   member->Attach(&s);
-                           }
-                       }) &&
+                       [this](Q2SL_screen& s) { JoinSharers(*this, s, &Q2SL_file::SearchScreen); }) &&
            ReadSection(h, spriteTypes, counts[5], [h](Q2SL_spriteType& t) { return t.Read(h); }, none) &&
            ReadSection(h, sprites, counts[6], [h](Q2SL_sprite& s) { return s.Read(h); },
                        [this](Q2SL_sprite& s) { s.type = SearchSpriteType(s.typeName); }) &&
