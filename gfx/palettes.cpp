@@ -31,6 +31,19 @@ uint8_t ToDisplay(float component)
     return static_cast<uint8_t>(v * 4);
 }
 
+// Shows a palette's entries (anything with red, green and blue components) on the display.
+template <typename Entry>
+void ShowEntries(const Entry* entries)
+{
+    uint8_t rgb[Q2SL_PALETTE_SIZE * 3];
+    for (int i = 0; i < Q2SL_PALETTE_SIZE; ++i) {
+        rgb[i * 3] = ToDisplay(entries[i].red);
+        rgb[i * 3 + 1] = ToDisplay(entries[i].green);
+        rgb[i * 3 + 2] = ToDisplay(entries[i].blue);
+    }
+    I_SetPalette(rgb);
+}
+
 void Fill(Q2SL_palette& p, uint8_t r, uint8_t g, uint8_t b)
 {
     for (auto& c : p.colors) {
@@ -112,13 +125,7 @@ void Q2SL_palette::CopyColors(const Q2SL_palette& from)
 
 int Q2SL_palette::Set() const
 {
-    uint8_t rgb[Q2SL_PALETTE_SIZE * 3];
-    for (int i = 0; i < Q2SL_PALETTE_SIZE; ++i) {
-        rgb[i * 3] = ToDisplay(colors[i].red);
-        rgb[i * 3 + 1] = ToDisplay(colors[i].green);
-        rgb[i * 3 + 2] = ToDisplay(colors[i].blue);
-    }
-    I_SetPalette(rgb);
+    ShowEntries(colors);
     return 1;
 }
 
@@ -182,13 +189,7 @@ void Q2SL_floatPalette::CopyColors(const Q2SL_palette& from)
 
 int Q2SL_floatPalette::Set() const
 {
-    uint8_t rgb[Q2SL_PALETTE_SIZE * 3];
-    for (int i = 0; i < Q2SL_PALETTE_SIZE; ++i) {
-        rgb[i * 3] = ToDisplay(entries[i].red);
-        rgb[i * 3 + 1] = ToDisplay(entries[i].green);
-        rgb[i * 3 + 2] = ToDisplay(entries[i].blue);
-    }
-    I_SetPalette(rgb);
+    ShowEntries(entries);
     return 1;
 }
 
