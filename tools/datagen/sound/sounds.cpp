@@ -286,43 +286,37 @@ Wave Flash()
     return w;
 }
 
-// A whoosh of air along a sweep, with a tone riding it.
-Wave Whoosh(Glide band, Glide tone, double seconds, uint32_t seed)
+// A whoosh of air along a sweep, with a tone riding it, swelling until peak and fading out by
+// the end.
+Wave Whoosh(Glide band, Glide tone, double seconds, double peak, uint32_t seed)
 {
     Wave w = Noise(seconds, seed);
     BandPass(w, band, 2.5);
     Wave ride = Tone(seconds, tone, Shape::Saw);
     LowPass(ride, {tone.from * 3, tone.to * 3});
     Add(w, ride, 0, 0.35);
+    Envelope(w, {{0, 0}, {peak, 1}, {seconds, 0}});
     return w;
 }
 
 Wave BoxOpen()
 {
-    Wave w = Whoosh({400, 3500}, {300, 900}, 0.32, 79);
-    Envelope(w, {{0, 0}, {0.22, 1}, {0.32, 0}});
-    return w;
+    return Whoosh({400, 3500}, {300, 900}, 0.32, 0.22, 79);
 }
 
 Wave BoxClose()
 {
-    Wave w = Whoosh({3500, 400}, {900, 300}, 0.32, 83);
-    Envelope(w, {{0, 0}, {0.04, 1}, {0.32, 0}});
-    return w;
+    return Whoosh({3500, 400}, {900, 300}, 0.32, 0.04, 83);
 }
 
 Wave NukeStart()
 {
-    Wave w = Whoosh({300, 5000}, {150, 1200}, 0.6, 89);
-    Envelope(w, {{0, 0}, {0.45, 1}, {0.6, 0}});
-    return w;
+    return Whoosh({300, 5000}, {150, 1200}, 0.6, 0.45, 89);
 }
 
 Wave NukeLeave()
 {
-    Wave w = Whoosh({3000, 300}, {1200, 450}, 0.6, 97);
-    Envelope(w, {{0, 0}, {0.05, 1}, {0.6, 0}});
-    return w;
+    return Whoosh({3000, 300}, {1200, 450}, 0.6, 0.05, 97);
 }
 
 // ---- Menus and screens ----
@@ -338,8 +332,7 @@ Wave OptionTick()
 
 Wave MenuSelect()
 {
-    Wave w = Whoosh({600, 4000}, {500, 1600}, 0.3, 101);
-    Envelope(w, {{0, 0}, {0.03, 1}, {0.3, 0}});
+    Wave w = Whoosh({600, 4000}, {500, 1600}, 0.3, 0.03, 101);
     Add(w, Glock(NoteHz(84), 0.1), 0.05, 0.6);
     return w;
 }
