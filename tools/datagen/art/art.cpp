@@ -17,3 +17,15 @@ Image Frame(const Canvas& c, int hotX, int hotY)
     img.hotY = hotY;
     return img;
 }
+
+std::vector<Image> Animation(int count, int width, int height, const std::function<void(Canvas&, int)>& paint,
+                             int hotX, int hotY)
+{
+    std::vector<Image> frames;
+    for (int f = 0; f < count; f++) {
+        Canvas c(width, height);
+        paint(c, f);
+        frames.push_back(Frame(c, hotX, hotY));
+    }
+    return frames;
+}

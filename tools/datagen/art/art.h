@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,3 +27,7 @@ struct FontArt {
 
 // Quantises a canvas to a game-palette frame with the given hot spot.
 Image Frame(const Canvas& c, int hotX = 0, int hotY = 0);
+// An animation of count frames, frame f painted by paint(canvas, f) on a fresh width x height
+// canvas, each with the given hot spot.
+std::vector<Image> Animation(int count, int width, int height, const std::function<void(Canvas&, int)>& paint,
+                             int hotX = 0, int hotY = 0);

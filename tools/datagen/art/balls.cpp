@@ -56,18 +56,12 @@ SpriteTypeArt DrawBulletType()
 {
     SpriteTypeArt type;
     type.name = "Bullets";
-    std::vector<Image> flying;
-    for (int f = 0; f < 2; f++) {
-        Canvas c(6, 10);
+    type.Add(Animation(2, 6, 10, [&](Canvas& c, int f) {
         Glow(c, 3, 5, 5, HueAt(HUE_CYAN, 0.6f), 0.9f);
         Ellipse(c, 3, 4.5f, 1.8f, 4.2f, HueAt(HUE_CYAN, f ? 0.85f : 0.75f));
         Ellipse(c, 3, 3.5f, 0.9f, 2.5f, Rgb{255, 255, 255});
-        flying.push_back(Frame(c));
-    }
-    type.Add(std::move(flying));
-    std::vector<Image> impact;
-    for (int f = 0; f < 4; f++) {
-        Canvas c(12, 12);
+    }));
+    type.Add(Animation(4, 12, 12, [&](Canvas& c, int f) {
         float r = 2.0f + float(f) * 1.4f;
         for (int k = 0; k < 6; k++) {
             float a = float(k) * kPi / 3 + 0.3f;
@@ -75,9 +69,7 @@ SpriteTypeArt DrawBulletType()
                  HueAt(HUE_CYAN, 0.95f - 0.15f * float(f)), 1.0f - 0.2f * float(f));
         }
         if (f < 2) Disc(c, 6, 6, 2.5f - float(f), Rgb{255, 255, 255});
-        impact.push_back(Frame(c, 3, 2));
-    }
-    type.Add(std::move(impact));
+    }, 3, 2));
     type.boxW = 6, type.boxH = 10;
     return type;
 }
@@ -89,9 +81,7 @@ SpriteTypeArt DrawParticleType()
     SpriteTypeArt type;
     type.name = "Particles";
     for (int a = 0; a < PARTICLE_ANIMS; a++) {
-        std::vector<Image> frames;
-        for (int f = 0; f < 4; f++) {
-            Canvas c(5, 5);
+        type.Add(Animation(4, 5, 5, [&](Canvas& c, int f) {
             float r = 2.4f - 0.45f * float(f), t = 0.9f - 0.2f * float(f);
             if (a == PARTICLE_DEBRIS) {
                 Polygon(c, {0.5f, 1, 4.5f - float(f), 0.5f, 3.5f - float(f) * 0.5f, 4.5f - float(f) * 0.7f}, HueAt(hues[a], t - 0.2f));
@@ -99,9 +89,7 @@ SpriteTypeArt DrawParticleType()
                 Disc(c, 2.5f, 2.5f, r + 0.5f, HueAt(hues[a], t * 0.7f));
                 Disc(c, 2.5f, 2.5f, std::max(0.6f, r - 0.6f), HueAt(hues[a], t + 0.1f));
             }
-            frames.push_back(Frame(c, 2, 2));
-        }
-        type.Add(std::move(frames));
+        }, 2, 2));
     }
     return type;
 }
@@ -110,9 +98,7 @@ SpriteTypeArt DrawSparkleType()
 {
     SpriteTypeArt type;
     type.name = "Sparkle";
-    std::vector<Image> frames;
-    for (int f = 0; f < 9; f++) {
-        Canvas c(20, 20);
+    type.Add(Animation(9, 20, 20, [&](Canvas& c, int f) {
         float t = float(f + 1) / 9, turn = t * 0.6f;
         // A four-pointed star with four shorter points between, white at the heart, gold outside.
         for (int layer = 0; layer < 2; layer++) {
@@ -127,9 +113,7 @@ SpriteTypeArt DrawSparkleType()
         }
         Disc(c, 10, 10, 1.2f + 1.3f * t, HueAt(HUE_GOLD, 0.95f));
         Disc(c, 10, 10, 0.6f + 0.8f * t, Rgb{255, 255, 255});
-        frames.push_back(Frame(c));
-    }
-    type.Add(std::move(frames));
+    }));
     return type;
 }
 
@@ -137,9 +121,7 @@ SpriteTypeArt DrawAtomType()
 {
     SpriteTypeArt type;
     type.name = "Atom";
-    std::vector<Image> frames;
-    for (int f = 0; f < 8; f++) {
-        Canvas c(20, 20);
+    type.Add(Animation(8, 20, 20, [&](Canvas& c, int f) {
         float pulse = 0.5f + 0.5f * std::cos(float(f) * kPi / 4);
         Glow(c, 10, 10, 10, HueAt(HUE_MAGENTA, 0.7f), 0.6f + 0.4f * pulse);
         for (int k = 0; k < 3; k++) {
@@ -152,8 +134,6 @@ SpriteTypeArt DrawAtomType()
                  Rgb{255, 255, 255});
         }
         Sphere(c, 10, 10, 3.2f, 3.2f, HueAt(HUE_MAGENTA, 0.65f + 0.2f * pulse));
-        frames.push_back(Frame(c));
-    }
-    type.Add(std::move(frames));
+    }));
     return type;
 }

@@ -201,10 +201,8 @@ Canvas Shine(int f)
 // The block breaking apart: eight shards drift from the middle, shrink and fade, after a flash.
 std::vector<Image> Vanish(const Canvas& src)
 {
-    std::vector<Image> frames;
-    for (int f = 0; f < kVanishFrames; f++) {
+    return Animation(kVanishFrames, kW, kH, [&](Canvas& c, int f) {
         float t = float(f) / (kVanishFrames - 1);
-        Canvas c(kW, kH);
         for (int piece = 0; piece < 8; piece++) {
             int px = (piece % 4) * 10, py = (piece / 4) * 10;
             float cx = float(px) + 5, cy = float(py) + 5;
@@ -222,20 +220,16 @@ std::vector<Image> Vanish(const Canvas& src)
                    },
                    src.AlphaAt(px + 5, py + 5) > 0.5f ? 1.0f : 0.0f);
         }
-        frames.push_back(Frame(c));
-    }
-    return frames;
+    });
 }
 
 // The explosion over a cell: a white-hot flash swells into rolling fire that cools through red
 // into smoke and thins out, with sparks thrown clear in the first frames.
 std::vector<Image> Explosion()
 {
-    std::vector<Image> frames;
     const float cx = kExplosionW / 2.0f, cy = kExplosionH / 2.0f;
-    for (int f = 0; f < kExplosionFrames; f++) {
+    return Animation(kExplosionFrames, kExplosionW, kExplosionH, [&](Canvas& c, int f) {
         float t = float(f) / (kExplosionFrames - 1);
-        Canvas c(kExplosionW, kExplosionH);
         float spread = 6 + 16 * std::sqrt(t);
         for (int y = 0; y < kExplosionH; y++)
             for (int x = 0; x < kExplosionW; x++) {
@@ -263,9 +257,7 @@ std::vector<Image> Explosion()
                 Line(c, cx + std::cos(a) * r0, cy + std::sin(a) * r0 * 0.75f, cx + std::cos(a) * (r0 + 3),
                      cy + std::sin(a) * (r0 + 3) * 0.75f, 1.2f, HueAt(HUE_FIRE, 0.95f - float(f) * 0.05f));
             }
-        frames.push_back(Frame(c, (kExplosionW - kW) / 2, (kExplosionH - kH) / 2));
-    }
-    return frames;
+    }, (kExplosionW - kW) / 2, (kExplosionH - kH) / 2);
 }
 
 // The looks of the simple kinds: colours and patterns spread so that neighbours differ.

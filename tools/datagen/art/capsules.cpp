@@ -140,13 +140,9 @@ SpriteTypeArt DrawCapsuleType()
     SpriteTypeArt type;
     type.name = "PowerUps";
     for (int kind = 0; kind < PU_MULTI_BALL_MARKER; kind++) {
-        std::vector<Image> frames;
-        for (int f = 0; f < kCapsuleFrames; f++) {
-            Canvas c(kCapW, kCapH);
+        type.Add(Animation(kCapsuleFrames, kCapW, kCapH, [&](Canvas& c, int f) {
             PaintCapsule(c, kind, kCapW / 2.0f, kCapH / 2.0f, float(f) / kCapsuleFrames);
-            frames.push_back(Frame(c));
-        }
-        type.Add(std::move(frames));
+        }));
     }
     type.Add({Frame(MultiBallMarker(false)), Frame(MultiBallMarker(true))});
     return type;
@@ -156,18 +152,14 @@ SpriteTypeArt DrawTurnMarkerType()
 {
     SpriteTypeArt type;
     type.name = "TurnMarker";
-    std::vector<Image> frames;
-    for (int f = 0; f < 4; f++) {
-        Canvas c(kCapW, kCapH);
+    type.Add(Animation(4, kCapW, kCapH, [&](Canvas& c, int f) {
         float pulse = 0.5f + 0.5f * std::cos(float(f) * kPi / 2);
         Glow(c, 10, 8, 9, HueAt(HUE_GOLD, 0.8f), 0.5f + 0.4f * pulse);
         // A gold arrow pointing at the player's name.
         Polygon(c, {2, 8, 12, 1, 12, 5, 29, 5, 29, 11, 12, 11, 12, 15}, HueAt(HUE_GOLD, 0.15f));
         Polygon(c, {3, 8, 11, 2.5f, 11, 6, 28, 6, 28, 10, 11, 10, 11, 13.5f}, HueAt(HUE_GOLD, 0.65f + 0.3f * pulse));
         Line(c, 12, 6.5f, 27, 6.5f, 1, HueAt(HUE_GOLD, 1), 0.7f);
-        frames.push_back(Frame(c));
-    }
-    type.Add(std::move(frames));
+    }));
     return type;
 }
 
