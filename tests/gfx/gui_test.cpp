@@ -200,8 +200,9 @@ TEST(Field, ChoicesNeverDrawOutsideTheField)
         const std::string now = canvas.Snapshot();
         for (int y = 0; y < 40; ++y)
             for (int x = 0; x < 300; ++x)
-                if (x < 100 || x >= 100 + field.width || y < 5 || y >= 5 + field.height)
+                if (x < 100 || x >= 100 + field.width || y < 5 || y >= 5 + field.height) {
                     ASSERT_EQ(now[y * 300 + x], before[y * 300 + x]) << x << "," << y;
+                }
         field.Erase();
     }
     EXPECT_EQ(canvas.buffer.viewWidth, 300);  // the view is given back

@@ -92,10 +92,11 @@ TEST(PrintStr, GlyphsStayInsideTheView)
     for (int y = 0; y < 40; ++y) {
         for (int x = 0; x < 60; ++x) {
             const bool inView = x >= 10 && x < 30 && y >= 10 && y < 20;
-            if (!inView)
+            if (!inView) {
                 ASSERT_EQ(after[y * 60 + x], before[y * 60 + x]) << x << "," << y;
-            else
+            } else {
                 ASSERT_EQ(after[y * 60 + x], 'W') << x << "," << y;
+            }
         }
     }
 }
