@@ -5,6 +5,7 @@
 
 #include "app/cmdline.h"
 #include "app/winmain.h"
+#include "input/input.h"
 #include "platform/platform.h"
 
 int main(int argc, char** argv)
@@ -27,6 +28,11 @@ int main(int argc, char** argv)
     if (!I_Init(platformOptions, error)) {
         std::fprintf(stderr, "taltrix: %s\n", error.c_str());
         return 1;
+    }
+    if (platformOptions.listDevices) {
+        std::fputs(DescribeControllers().c_str(), stdout);
+        I_Shutdown();
+        return 0;
     }
     const int code = WinMain();
     I_Shutdown();

@@ -126,6 +126,25 @@ void CheckInputs()
     deviceAvailable[DEVICE_GAMEPAD - 1] = Probe(gamepadInstance);
 }
 
+std::string DescribeControllers()
+{
+    EnumDevices(DIEnumJoy);
+    EnumDevices(DIEnumPad);
+    const std::vector<I_ControllerInfo> devices = I_EnumControllers();
+    if (devices.empty())
+        return "No joysticks or gamepads found.\n";
+    std::string text;
+    for (size_t i = 0; i < devices.size(); i++) {
+        const bool joystick = joystickInstance == int(i), gamepad = gamepadInstance == int(i);
+        const char* role = joystick && gamepad ? "joystick and gamepad"
+                           : joystick          ? "joystick"
+                           : gamepad           ? "gamepad"
+                                               : "not used";
+        text += std::to_string(i) + ": " + devices[i].name + " (" + role + ")\n";
+    }
+    return text;
+}
+
 int DirectInputInit()
 {
     DirectInputShutdown();

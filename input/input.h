@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 struct I_ControllerInfo;
 
@@ -36,6 +37,10 @@ void DirectInputShutdown();
 // first of any kind.
 int DIEnumJoy(const I_ControllerInfo& device, int index);
 int DIEnumPad(const I_ControllerInfo& device, int index);
+
+// One line per attached controller, "0: NAME (gamepad)": its place, its name and what the
+// game takes it as (joystick, gamepad, both or not used); a line saying so when none.
+std::string DescribeControllers();
 
 // The per-frame reads; each returns 1, or 0 when the device is not open or cannot be read.
 int ReadKeyboard(uint8_t keys[256]);

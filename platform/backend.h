@@ -103,5 +103,6 @@ enum { I_SOUND_RATE = 11025 };
 void I_ClearMessages();
 // The tick count at which the fixed 60 Hz refresh next begins a vertical blank after now.
 uint32_t I_NextVBlank(uint32_t now);
-// Closes every controller the game left open (shut-down).
-void I_CloseAllControllers();
+// Closes every controller the game left open and drops the mouse's unspent part-pixels
+// (shut-down).
+void I_ResetInput();

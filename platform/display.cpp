@@ -3,14 +3,18 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "platform/backend.h"
+#include "platform/note.h"
 
 namespace {
 
 I_Surface* primary;               // the display's pixels; null until the mode is set
 uint8_t palette[256 * 3];         // the display palette, 0..255 per component
 bool frameDue;                    // the picture or palette changed since it was last shown
+bool noteShown;                   // the last frame shown carried the platform's note
+std::vector<uint8_t> notedFrame;  // the picture with the note drawn over it
 
 } // namespace
 
@@ -27,6 +31,26 @@ void I_ConvertFrame(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3]
         for (int x = 0; x < I_SCREEN_WIDTH; x++)
             dst[x] = lookup[src[x]];
     }
+}
+
+std::vector<uint8_t> I_FrameRgb(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3])
+{
+    std::vector<uint8_t> out(size_t(I_SCREEN_WIDTH) * I_SCREEN_HEIGHT * 3);
+    uint8_t* dst = out.data();
+    for (int y = 0; y < I_SCREEN_HEIGHT; y++)
+        for (int x = 0; x < I_SCREEN_WIDTH; x++, dst += 3)
+            std::memcpy(dst, &rgb[pixels[y * pitch + x] * 3], 3);
+    return out;
+}
+
+bool I_DisplayedFrame(std::vector<uint8_t>& rgb)
+{
+    if (!primary)
+        return false;
+    int pitch = 0;
+    const uint8_t* pixels = I_LockSurface(primary, &pitch);
+    rgb = I_FrameRgb(pixels, pitch, palette);
+    return true;
 }
 
 I_Rect I_FitDisplay(int outWidth, int outHeight)
@@ -87,11 +111,24 @@ void I_MarkFrameDue()
 
 void I_PresentIfDue()
 {
+    // The note comes and goes on its own clock: either is a change of the picture.
+    const bool note = I_NoteShowing();
+    if (note != noteShown)
+        frameDue = primary != nullptr;
     if (!frameDue)
         return;
     frameDue = false;
+    noteShown = note;
     int pitch = 0;
     const uint8_t* pixels = I_LockSurface(primary, &pitch);
+    if (note) {
+        notedFrame.resize(size_t(I_SCREEN_WIDTH) * I_SCREEN_HEIGHT);
+        for (int y = 0; y < I_SCREEN_HEIGHT; y++)
+            std::memcpy(&notedFrame[size_t(y) * I_SCREEN_WIDTH], pixels + y * pitch, I_SCREEN_WIDTH);
+        I_DrawNote(notedFrame.data(), I_SCREEN_WIDTH, palette);
+        pixels = notedFrame.data();
+        pitch = I_SCREEN_WIDTH;
+    }
     backend->video->Present(pixels, pitch, palette);
 }
 
@@ -101,4 +138,6 @@ void I_ResetDisplay()
     primary = nullptr;
     std::memset(palette, 0, sizeof palette);
     frameDue = false;
+    noteShown = false;
+    I_ClearNote();
 }

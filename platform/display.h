@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -10,6 +11,11 @@
 // 0xFF), outPitch counted in pixels.
 void I_ConvertFrame(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3], uint32_t* out,
                     int outPitch);
+
+// A 640 x 480 8-bit picture through the palette as rows of 8-bit red, green, blue.
+std::vector<uint8_t> I_FrameRgb(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3]);
+// The display as the player sees it, as I_FrameRgb gives it; false before the mode is set.
+bool I_DisplayedFrame(std::vector<uint8_t>& rgb);
 
 // Where the 640 x 480 picture goes in an output of the given size: scaled by the largest
 // whole factor that fits, centred, 4:3 kept; an output smaller than the picture gets it

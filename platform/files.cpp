@@ -121,18 +121,6 @@ std::string DefaultUserDir()
     return "";
 }
 
-// Creates dir and its missing parents.
-bool MakeDirectories(const std::string& dir)
-{
-    for (size_t slash = dir.find('/', 1);; slash = dir.find('/', slash + 1)) {
-        const std::string prefix = dir.substr(0, slash);
-        if (mkdir(prefix.c_str(), 0755) != 0 && errno != EEXIST)
-            return false;
-        if (slash == std::string::npos)
-            return IsDirectory(dir);
-    }
-}
-
 bool WriteAll(int fd, const uint8_t* data, size_t size)
 {
     while (size > 0) {
@@ -148,6 +136,17 @@ bool WriteAll(int fd, const uint8_t* data, size_t size)
 }
 
 } // namespace
+
+bool I_MakeDirectories(const std::string& dir)
+{
+    for (size_t slash = dir.find('/', 1);; slash = dir.find('/', slash + 1)) {
+        const std::string prefix = dir.substr(0, slash);
+        if (mkdir(prefix.c_str(), 0755) != 0 && errno != EEXIST)
+            return false;
+        if (slash == std::string::npos)
+            return IsDirectory(dir);
+    }
+}
 
 bool I_InitFiles(const I_Options& opts, std::string& error)
 {
@@ -166,7 +165,7 @@ bool I_InitFiles(const I_Options& opts, std::string& error)
     }
     userDir = opts.userDir.empty() ? DefaultUserDir() : opts.userDir;
     // The game runs on without a place to save: its writes then fail and it says so.
-    if (userDir.empty() || !MakeDirectories(userDir))
+    if (userDir.empty() || !I_MakeDirectories(userDir))
         std::fprintf(stderr, "taltrix: cannot create the user directory %s\n", userDir.c_str());
     return true;
 }

@@ -1,10 +1,12 @@
 // Input devices: the keyboard state, the mouse's motion, and controllers scaled to the
 // axis ranges the game sets.
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <map>
 
 #include "platform/backend.h"
+#include "platform/display_settings.h"
 #include "platform/replay.h"
 
 namespace {
@@ -18,6 +20,16 @@ struct ControllerRanges {
 };
 
 std::map<int, ControllerRanges> openControllers;   // the ranges of each open controller
+double mouseLeftX, mouseLeftY;   // the parts of a pixel the mouse has moved but not yet given
+
+// Motion in mouse counts as pad pixels; fractions carry over so slow motion is not lost.
+int SensitiveMotion(int counts, double& left)
+{
+    const double pixels = counts * displaySettings.mouseSensitivity + left;
+    const double whole = std::trunc(pixels);
+    left = pixels - whole;
+    return int(whole);
+}
 
 int ScaleAxis(int raw, const AxisRange& range)
 {
@@ -41,7 +53,7 @@ void I_GetMouseState(int* dx, int* dy, uint8_t buttons[4])
     int x = 0, y = 0;
     uint8_t b[4] = {};
     backend->input->GetMouseState(&x, &y, b);
-    int mx = x, my = y;
+    int mx = SensitiveMotion(x, mouseLeftX), my = SensitiveMotion(y, mouseLeftY);
     I_ReplayMouse(mx, my, b);
     if (dx)
         *dx = mx;
@@ -53,6 +65,7 @@ void I_GetMouseState(int* dx, int* dy, uint8_t buttons[4])
 
 void I_SetMouseCapture(bool on)
 {
+    mouseLeftX = mouseLeftY = 0;
     backend->input->SetMouseCapture(on);
 }
 
@@ -101,8 +114,9 @@ bool I_ReadController(int handle, int* x, int* y, uint8_t buttons[32])
     return true;
 }
 
-void I_CloseAllControllers()
+void I_ResetInput()
 {
+    mouseLeftX = mouseLeftY = 0;
     for (const auto& open : openControllers)
         backend->input->CloseController(open.first);
     openControllers.clear();

@@ -2,6 +2,7 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "platform/display_settings.h"
 #include "platform/platform.h"
 #include "platform/replay.h"
 
@@ -14,6 +15,10 @@ const char* const helpText =
     "  --data DIR           read the game data from DIR\n"
     "  --user-dir DIR       keep settings, high scores and saved games in DIR\n"
     "                       (default $XDG_DATA_HOME/taltrix)\n"
+    "  --mouse-sensitivity X\n"
+    "                       pad pixels per mouse count, 0.1 to 10 (default 1),\n"
+    "                       kept for later runs\n"
+    "  --list-devices       list the joysticks and gamepads found and exit\n"
     "  --record FILE        write every input the game reads to FILE\n"
     "  --replay FILE        play a recorded game again from FILE\n"
     "Headless runs only:\n"
@@ -54,6 +59,7 @@ bool I_ParseOptions(std::vector<std::string>& args, I_Options& opts, std::string
         {"--fullscreen", &opts.fullscreen},
         {"--joystick", &opts.joystickPresent},
         {"--gamepad", &opts.gamepadPresent},
+        {"--list-devices", &opts.listDevices},
     };
     struct Text {
         const char* name;
@@ -90,6 +96,14 @@ bool I_ParseOptions(std::vector<std::string>& args, I_Options& opts, std::string
         if (arg == "--until-ms") {
             if (i + 1 >= args.size() || !ParseMs(args[i + 1], opts.untilMs)) {
                 error = "--until-ms needs a number of milliseconds";
+                return false;
+            }
+            i++;
+            taken = true;
+        }
+        if (arg == "--mouse-sensitivity") {
+            if (i + 1 >= args.size() || !I_ParseSensitivity(args[i + 1], opts.mouseSensitivity)) {
+                error = "--mouse-sensitivity needs a number from 0.1 to 10";
                 return false;
             }
             i++;

@@ -17,6 +17,8 @@ struct I_Options {
     bool fullscreen = false;
     std::string dataDir;        // empty: beside the executable, else the installed share dir
     std::string userDir;        // empty: $XDG_DATA_HOME/taltrix
+    double mouseSensitivity = 0; // pad pixels per mouse count to remember; 0: as remembered
+    bool listDevices = false;   // start only the input devices, for listing them
     // Headless only.
     std::string scriptFile;     // timed input script
     int64_t untilMs = -1;       // end the run at this virtual time (-1: never)

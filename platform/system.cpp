@@ -1,5 +1,8 @@
 // Start-up and shut-down of the platform: the files, then the chosen backend.
+#include <cstdio>
+
 #include "platform/backend.h"
+#include "platform/display_settings.h"
 #include "platform/display.h"
 #include "platform/files.h"
 #include "platform/replay.h"
@@ -10,6 +13,12 @@ bool I_Init(const I_Options& opts, std::string& error)
 {
     if (!I_InitFiles(opts, error))
         return false;
+    I_LoadDisplaySettings();
+    if (opts.mouseSensitivity > 0) {
+        displaySettings.mouseSensitivity = opts.mouseSensitivity;
+        if (!I_SaveDisplaySettings())
+            std::fprintf(stderr, "taltrix: cannot keep the mouse sensitivity for later runs\n");
+    }
     backend = opts.headless ? &headlessBackend : &sdlBackend;
     if (backend->system->Init(opts, error)) {
         if (I_StartReplay(opts, error))
@@ -24,7 +33,7 @@ void I_Shutdown()
 {
     I_StopReplay();
     I_MusicClose();
-    I_CloseAllControllers();
+    I_ResetInput();
     backend->system->Shutdown();
     I_ResetDisplay();
     I_ClearMessages();

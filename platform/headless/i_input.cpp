@@ -8,6 +8,7 @@
 #include "platform/headless/headless.h"
 #include "platform/headless/script.h"
 #include "platform/keys.h"
+#include "platform/screenshot.h"
 
 namespace headless {
 
@@ -68,6 +69,8 @@ void Apply(const ScriptEvent& e)
     switch (e.kind) {
     case ScriptEvent::KEY:
         keyboard.Set(e.code, e.down);
+        if (e.down && e.code == DIK_F12)
+            I_TakeScreenshot();
         if (e.down)
             TypeChar(I_KeyControlChar(uint8_t(e.code)));
         break;

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/display.h"
 #include "platform/headless/headless.h"
 
 namespace headless {
@@ -34,9 +35,7 @@ uint64_t HashFrame(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3])
 
 bool WritePng(const std::string& file)
 {
-    std::vector<uint8_t> rgb(I_SCREEN_WIDTH * I_SCREEN_HEIGHT * 3);
-    for (int i = 0; i < I_SCREEN_WIDTH * I_SCREEN_HEIGHT; i++)
-        std::memcpy(&rgb[i * 3], &lastPalette[lastFrame[i] * 3], 3);
+    const std::vector<uint8_t> rgb = I_FrameRgb(lastFrame.data(), I_SCREEN_WIDTH, lastPalette);
     return I_WritePng(file, I_SCREEN_WIDTH, I_SCREEN_HEIGHT, 3, rgb.data());
 }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/keys.h"
+#include "platform/screenshot.h"
 #include "platform/sdl/sdl_backend.h"
 
 namespace sdl {
@@ -91,6 +92,8 @@ void HandleKey(const SDL_KeyboardEvent& e)
             return;
     }
     const uint8_t key = scancodeToKey[scancode];
+    if (down && !e.repeat && key == DIK_F12)
+        I_TakeScreenshot();
     if (down && charCapture && I_KeyControlChar(key))
         I_PostMessage(I_MSG_CHAR, I_KeyControlChar(key));
     if (key)
@@ -186,6 +189,11 @@ bool ReadPad(SDL_GameController* pad, I_ControllerReading& reading)
         return false;
     reading.x = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTX);
     reading.y = SDL_GameControllerGetAxis(pad, SDL_CONTROLLER_AXIS_LEFTY);
+    // The d-pad steers as well as the stick: held, it is the stick pushed all the way.
+    const bool left = SDL_GameControllerGetButton(pad, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+    const bool right = SDL_GameControllerGetButton(pad, SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+    if (left != right)
+        reading.x = left ? -32768 : 32767;
     // Button 0 is the south face button: SDL's order starts with it.
     for (int i = 0; i < SDL_CONTROLLER_BUTTON_MAX && i < 32; i++)
         reading.buttons[i] = SDL_GameControllerGetButton(pad, SDL_GameControllerButton(i)) ? 0x80 : 0;

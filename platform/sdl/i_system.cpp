@@ -1,4 +1,5 @@
 // The SDL backend: a real window, the real clock, real input, sound and music.
+#include "platform/display_settings.h"
 #include "platform/sdl/i_timer.h"
 #include "platform/sdl/sdl_backend.h"
 
@@ -17,8 +18,19 @@ bool RealDisplay()
     return driver && SDL_strcmp(driver, "offscreen") != 0 && SDL_strcmp(driver, "dummy") != 0;
 }
 
+// Only the input devices, for a run that lists them and ends.
+bool InitDevicesOnly(std::string& error)
+{
+    if (SDL_Init(SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER) == 0)
+        return true;
+    error = std::string("cannot start SDL: ") + SDL_GetError();
+    return false;
+}
+
 bool Init(const I_Options& opts, std::string& error)
 {
+    if (opts.listDevices)
+        return InitDevicesOnly(error);
     if (SDL_Init(subsystems) != 0) {
         error = std::string("cannot start SDL: ") + SDL_GetError();
         return false;
@@ -28,7 +40,7 @@ bool Init(const I_Options& opts, std::string& error)
         SDL_Quit();
         return false;
     }
-    if (!VideoInit(opts.fullscreen, error)) {
+    if (!VideoInit(opts.fullscreen || displaySettings.fullscreen, displaySettings.scale, error)) {
         SDL_Quit();
         return false;
     }
@@ -41,6 +53,7 @@ void Shutdown()
 {
     soundModule.Shutdown();
     InputShutdown();
+    RememberWindow();
     VideoShutdown();
     TimerShutdown();
     SDL_Quit();

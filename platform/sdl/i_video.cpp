@@ -1,9 +1,11 @@
 // The real display: a window showing the 640 x 480 picture through the palette, scaled by
 // a whole factor with nearest filtering, black around it.
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "platform/display.h"
+#include "platform/display_settings.h"
 #include "platform/sdl/sdl_backend.h"
 
 namespace sdl {
@@ -21,14 +23,16 @@ Uint32 settledAt;                  // SDL ticks of the last change that moves th
 // from fullscreen, one of its own message boxes) is not passed on.
 constexpr Uint32 focusSettleMs = 500;
 
-// The largest whole scale, at most three, at which the window fits the desktop.
-int StartScale()
+// The remembered scale as far as the desktop holds it; without one, the largest whole
+// scale, at most three, at which the window fits.
+int StartScale(int remembered)
 {
     SDL_Rect usable;
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0)
-        return 1;
-    const int scale = std::min(usable.w / I_SCREEN_WIDTH, usable.h / I_SCREEN_HEIGHT);
-    return std::clamp(scale, 1, maxStartScale);
+        return std::max(remembered, 1);
+    const int fits = std::min(usable.w / I_SCREEN_WIDTH, usable.h / I_SCREEN_HEIGHT);
+    return std::clamp(remembered > 0 ? std::min(remembered, fits) : fits, 1,
+                      remembered > 0 ? int(I_MAX_WINDOW_SCALE) : maxStartScale);
 }
 
 // Draws the last frame again (after an expose, a resize or a new frame).
@@ -63,10 +67,10 @@ void ShowCursor(bool show)
 
 } // namespace
 
-bool VideoInit(bool startFullscreen, std::string& error)
+bool VideoInit(bool startFullscreen, int rememberedScale, std::string& error)
 {
     fullscreen = startFullscreen;
-    const int scale = StartScale();
+    const int scale = StartScale(rememberedScale);
     Uint32 flags = SDL_WINDOW_RESIZABLE;
     if (fullscreen)
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
@@ -94,6 +98,26 @@ bool VideoInit(bool startFullscreen, std::string& error)
     }
     Redraw();
     return true;
+}
+
+void RememberWindow()
+{
+    if (!window)
+        return;
+    I_DisplaySettings now = displaySettings;
+    now.fullscreen = fullscreen;
+    // A fullscreen window's size is the desktop's: the scale it had as a window stays.
+    if (!fullscreen) {
+        int w = 0, h = 0;
+        SDL_GetWindowSize(window, &w, &h);
+        now.scale = std::clamp(std::min(w / I_SCREEN_WIDTH, h / I_SCREEN_HEIGHT), 1,
+                               int(I_MAX_WINDOW_SCALE));
+    }
+    if (now == displaySettings)
+        return;
+    displaySettings = now;
+    if (!I_SaveDisplaySettings())
+        std::fprintf(stderr, "taltrix: cannot keep the window's size for later runs\n");
 }
 
 void VideoShutdown()

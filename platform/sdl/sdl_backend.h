@@ -22,7 +22,10 @@ extern const I_MusicModule musicModule;
 void PumpEvents();
 
 // Video (i_video.cpp).
-bool VideoInit(bool fullscreen, std::string& error);
+// scale: the window's whole scale, 0 for the largest that fits.
+bool VideoInit(bool fullscreen, int scale, std::string& error);
+// Keeps the window's scale and fullscreen state for the next run.
+void RememberWindow();
 void VideoShutdown();
 SDL_Window* Window();
 bool IsFullscreen();

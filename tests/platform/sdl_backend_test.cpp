@@ -111,3 +111,36 @@ TEST_F(RealBackend, SoundsPlayUntilStoppedAndSongsPostTheirEnd)
     I_MusicClose();
     I_SoundShutdown();
 }
+
+TEST_F(RealBackend, TheWindowIsRememberedForTheNextRun)
+{
+    const std::string file = dir + "/user/display.cfg";
+    auto read = [&file] {
+        std::ifstream in(file);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    auto restart = [this] {
+        I_Options opts;
+        opts.dataDir = dir + "/data";
+        opts.userDir = dir + "/user";
+        std::string error;
+        ASSERT_TRUE(I_Init(opts, error)) << error;
+    };
+    // The first run had no file: the window's own scale is kept.
+    I_Shutdown();
+    EXPECT_EQ(read().rfind("scale ", 0), 0u);
+    EXPECT_NE(read().find("\nfullscreen 0\nmouse-sensitivity 1\n"), std::string::npos) << read();
+
+    // A fullscreen run stays fullscreen and keeps the scale it had as a window.
+    std::ofstream(file) << "scale 1\nfullscreen 1\nmouse-sensitivity 3\n";
+    restart();
+    I_Shutdown();
+    EXPECT_EQ(read(), "scale 1\nfullscreen 1\nmouse-sensitivity 3\n");
+
+    // A broken file gives a window at the fitting scale, and is replaced.
+    std::ofstream(file) << "scale 1\nscale 1\n";
+    restart();
+    I_Shutdown();
+    EXPECT_NE(read().find("\nfullscreen 0\nmouse-sensitivity 1\n"), std::string::npos) << read();
+    restart();
+}
