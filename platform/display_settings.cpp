@@ -14,7 +14,7 @@ I_DisplaySettings displaySettings;
 
 namespace {
 
-const char* const fileName = "display.cfg";
+const char* const fileName = "display.cfg";   // in the user folder, beside the game's settings
 constexpr size_t maxFileBytes = 4096;   // the file is three short lines
 
 bool ParseWhole(const std::string& text, long low, long high, long& out)

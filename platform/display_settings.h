@@ -12,7 +12,8 @@ struct I_DisplaySettings {
     bool operator==(const I_DisplaySettings&) const = default;
 };
 
-enum { I_MAX_WINDOW_SCALE = 8 };
+enum { I_MAX_WINDOW_SCALE = 8 };   // the largest window scale kept
+// The mouse sensitivities a player may set: from ten counts a pixel to ten pixels a count.
 constexpr double I_MIN_MOUSE_SENSITIVITY = 0.1, I_MAX_MOUSE_SENSITIVITY = 10;
 
 extern I_DisplaySettings displaySettings;   // the settings in use

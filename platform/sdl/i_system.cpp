@@ -7,7 +7,9 @@ namespace sdl {
 
 namespace {
 
-// Everything but sound, which starts on its own when the game asks for it.
+// Everything but sound, which starts on its own when the game asks for it. Starting the
+// game controllers loads SDL's mappings of the common pads and the player's own, from
+// SDL_GAMECONTROLLERCONFIG or the file SDL_GAMECONTROLLERCONFIG_FILE names.
 constexpr Uint32 subsystems = SDL_INIT_VIDEO | SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER;
 bool onDisplay;   // the window is on a real display, not an invisible stand-in
 
