@@ -56,6 +56,7 @@ TEST(Desktop, F12WritesADatedPngOfTheScreenIntoThePicturesFolder)
         EXPECT_EQ(BigEndian(head, 20), 480u);
     }
     fs::remove_all(pictures);
+    fs::remove_all(run.dir);
 }
 
 TEST(Desktop, ListDevicesSaysWhatTheGameTakesEachControllerAs)
