@@ -31,6 +31,17 @@ uint8_t ToDisplay(float component)
     return static_cast<uint8_t>(v * 4);
 }
 
+// Copies a palette's components into entries of either kind, leaving their other fields.
+template <typename Entry>
+void CopyComponents(Entry* to, const Q2SL_color* from)
+{
+    for (int i = 0; i < Q2SL_PALETTE_SIZE; ++i) {
+        to[i].red = from[i].red;
+        to[i].green = from[i].green;
+        to[i].blue = from[i].blue;
+    }
+}
+
 // Shows a palette's entries (anything with red, green and blue components) on the display.
 template <typename Entry>
 void ShowEntries(const Entry* entries)
@@ -116,11 +127,7 @@ int Q2SL_palette::ReadPCX(int handle)
 
 void Q2SL_palette::CopyColors(const Q2SL_palette& from)
 {
-    for (int i = 0; i < Q2SL_PALETTE_SIZE; ++i) {
-        colors[i].red = from.colors[i].red;
-        colors[i].green = from.colors[i].green;
-        colors[i].blue = from.colors[i].blue;
-    }
+    CopyComponents(colors, from.colors);
 }
 
 int Q2SL_palette::Set() const
@@ -180,11 +187,7 @@ Q2SL_floatPalette::Q2SL_floatPalette()
 
 void Q2SL_floatPalette::CopyColors(const Q2SL_palette& from)
 {
-    for (int i = 0; i < Q2SL_PALETTE_SIZE; ++i) {
-        entries[i].red = from.colors[i].red;
-        entries[i].green = from.colors[i].green;
-        entries[i].blue = from.colors[i].blue;
-    }
+    CopyComponents(entries, from.colors);
 }
 
 int Q2SL_floatPalette::Set() const
