@@ -25,9 +25,10 @@ Q2SL_spriteType* NewSpriteType(const SpriteTypeArt& art)
 {
     auto* type = Q2SL_New<Q2SL_spriteType>("spriteType");
     Q2SL_SetName(type->name, sizeof type->name, art.name.c_str());
+    // Making the animations starts the type afresh, so the collision box comes after.
+    bool ok = type->SetAnimCount(uint16_t(art.anims.size()));
     type->boxX = uint16_t(art.boxX), type->boxY = uint16_t(art.boxY);
     type->boxWidth = uint16_t(art.boxW), type->boxHeight = uint16_t(art.boxH);
-    bool ok = type->SetAnimCount(uint16_t(art.anims.size()));
     for (size_t a = 0; ok && a < art.anims.size(); a++)
         for (const Image& img : art.anims[a]) {
             Q2SL_buffer* frame = NewFrame(img);
