@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <cstring>
 #include <random>
 #include <string>
@@ -28,6 +29,12 @@ std::string MakeDir()
 {
     char dir[] = "/tmp/taltrix-faults-XXXXXX";
     return mkdtemp(dir) ? dir : "";
+}
+
+void RemoveDir(const std::string& dir)
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
 }
 
 void UseUserDir(const std::string& dir)
@@ -109,6 +116,7 @@ TEST(TornWrite, AKilledWriterLeavesTheOldOrTheNewFile)
                 << gameFiles[f] << " torn in round " << round << ": " << now.size() << " bytes";
         }
     }
+    RemoveDir(dir);
 }
 
 // As root every directory is writable, so the writer gives up its rights first.
@@ -141,6 +149,7 @@ TEST(ReadOnlyUserDir, AFailedWriteKeepsTheOldFileAndLeavesNothingBehind)
     const std::string leftovers = "find '" + dir + "' -name '.*' -type f | grep -q .";
     EXPECT_NE(std::system(leftovers.c_str()), 0) << "a temporary file was left behind";
     chmod(dir.c_str(), 0755);
+    RemoveDir(dir);
 }
 
 TEST(ReadOnlyUserDir, TheGamePlaysOnWhenNothingCanBeSaved)
@@ -164,4 +173,5 @@ TEST(ReadOnlyUserDir, TheGamePlaysOnWhenNothingCanBeSaved)
     const size_t at = stats.find("\"gameFrames\": ");
     ASSERT_NE(at, std::string::npos) << files.Read("out.txt");
     EXPECT_GT(std::atoi(stats.c_str() + at + 14), 500) << "the game stopped with nothing saved";
+    RemoveDir(dir);
 }
