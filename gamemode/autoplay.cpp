@@ -90,8 +90,10 @@ static double LandingX(int i, int& frames)
 {
     const Q2SL_sprite& b = balls[i];
     const double speed = ballBaseSpeed[i];
-    const double vx = cosTable[ballAngle[i]] / 65536.0 * speed;
-    const double vy = -sinTable[ballAngle[i]] / 65536.0 * speed;
+    // A rebound between two balls may leave an angle out of 0..359 until the ball's next step.
+    const int angle = (ballAngle[i] % 360 + 360) % 360;
+    const double vx = cosTable[angle] / 65536.0 * speed;
+    const double vy = -sinTable[angle] / 65536.0 * speed;
     const double t = vy > 0 ? std::max((pads[0].y - b.height - b.y) / vy, 0.0) : 0;
     frames = int(t);
     const double span = FIELD_WIDTH - b.width;
