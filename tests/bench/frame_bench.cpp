@@ -75,6 +75,7 @@ struct Scene {
             Q2SL_Delete(t, "type");
         }
         background.Delete();
+        playfield.Delete();  // leave the back buffer's group before this view goes away
         dBuffer.Delete();
     }
     template <typename Place>
