@@ -22,7 +22,7 @@ static bool wasFalling = false;  // the followed ball was falling in the last fr
 // The kind of block under a point of the field, 0 outside the block grid.
 static int KindAt(double x, double y)
 {
-    if (x < 0 || x >= FIELD_WIDTH || y < 0 || y >= GRID_ROWS * CELL_HEIGHT)
+    if (x < 0 || x >= double(FIELD_WIDTH) || y < 0 || y >= double(GRID_ROWS * CELL_HEIGHT))
         return 0;
     return blocks[currPlayer][int(y) / CELL_HEIGHT * GRID_COLUMNS + int(x) / CELL_WIDTH].anim;
 }

@@ -129,10 +129,12 @@ TEST_F(Balls, WallsTurnTheBallBack)
         SCOPED_TRACE(c.angle);
         FlyBall(0, c.x, c.y, c.angle, 4);
         MoveBall(0);
-        if (c.xAfter >= 0)
+        if (c.xAfter >= 0) {
             EXPECT_EQ(balls[0].x, c.xAfter);
-        if (c.yAfter >= 0)
+        }
+        if (c.yAfter >= 0) {
             EXPECT_EQ(balls[0].y, c.yAfter);
+        }
         EXPECT_EQ(ballAngle[0], c.angleAfter);
     }
 }
@@ -275,10 +277,12 @@ TEST_F(Balls, GridCornerCases)
         EXPECT_EQ(CollideBallBlock(0), 1);
         for (int cell : c.broken)
             EXPECT_EQ(Kind(cell), 0) << cell;
-        if (c.cells.size() == 3)
+        if (c.cells.size() == 3) {
             EXPECT_EQ(Kind(1), 50);
-        if (c.angleAfter >= 0)
+        }
+        if (c.angleAfter >= 0) {
             EXPECT_EQ(ballAngle[0], c.angleAfter);
+        }
         EXPECT_EQ(ballX[0], balls[0].x * 65536.0);
     }
 }

@@ -99,8 +99,9 @@ TEST(LevelData, EveryLevelLoadsAndCanBeCleared)
             const int kind = level.codes[cell];
             ASSERT_LT(kind, NUM_BLOCK_KINDS);
             EXPECT_TRUE(kind != 99 && (kind < 19 || kind > 24)) << "kind " << kind << " is no block to start with";
-            if (cell >= 17 * GRID_COLUMNS)
+            if (cell >= 17 * GRID_COLUMNS) {
                 EXPECT_EQ(kind, 0) << "cell " << cell << " crowds the pad";
+            }
             if (Counts(kind)) {
                 counted++;
                 EXPECT_TRUE(reachable.count(cell)) << "cell " << cell << " is walled in";
