@@ -164,13 +164,7 @@ void Frame()
     screen.Vsync();
     RowCaption().Erase();
     RowCaption().Flash();
-    for (RowWidgets& r : rows) {
-        r.idle = !r.field.IsScrolling();
-        if (!r.idle) {
-            r.field.Erase();
-            r.field.Draw();
-        }
-    }
+    StepSlidingFields(rows);
     if (heldKey && KeyDown(keys, heldKey))
         return;
     heldKey = 0;

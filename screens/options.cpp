@@ -278,13 +278,7 @@ void Frame()
     screen.Vsync();
     SelectedTitle().Erase();
     SelectedTitle().Flash();
-    for (OptionRow& r : rows) {
-        r.idle = !r.field.IsScrolling();
-        if (!r.idle) {
-            r.field.Erase();
-            r.field.Draw();
-        }
-    }
+    StepSlidingFields(rows);
     if (heldKey && KeyDown(keys, heldKey))
         return;
     heldKey = 0;

@@ -42,3 +42,17 @@ void VsyncFade(const Q2SL_palette& from, const Q2SL_palette& to, int steps);
 
 // Runs one phase of an overlay: 1 its set-up, 0 one frame, 2 its tear-down.
 void RunOverlayPhase(int phase, void (*setUp)(), void (*frame)(), void (*tearDown)());
+
+// Moves every sliding choice field of a screen's rows one step on and notes which rows are
+// at rest (each row has a `field` and an `idle` flag).
+template <typename Rows>
+void StepSlidingFields(Rows& rows)
+{
+    for (auto& r : rows) {
+        r.idle = !r.field.IsScrolling();
+        if (!r.idle) {
+            r.field.Erase();
+            r.field.Draw();
+        }
+    }
+}
