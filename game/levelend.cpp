@@ -32,14 +32,7 @@ enum { GLIDE_FRAMES = 70, WAIT_FRAMES = 70, LEAVE_FRAMES = 35 };
 // the player's speed.
 static void PowersOff()
 {
-    EffectsOff();
-    Pad1Move(-1);
-    Pad23Move(-1);
-    Taltrix(-2);
-    shootPadActive = 0;
-    ShootPadOff();
-    EndAllBullets();
-    stickyOn = 0;
+    AllPowersOff();
     for (int i = 0; i < numBalls; i++)
         ballBaseSpeed[i] = startSpeed[currPlayer];
     padTargetWidth[0] = PAD_NORMAL_WIDTH;

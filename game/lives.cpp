@@ -103,14 +103,7 @@ static void BallsToStart()
 // start meanwhile.
 static void BringInSpareBall()
 {
-    EffectsOff();
-    Pad1Move(-1);
-    Pad23Move(-1);
-    Taltrix(-2);
-    shootPadActive = 0;
-    ShootPadOff();
-    EndAllBullets();
-    stickyOn = 0;
+    AllPowersOff();
     StopArrows();
     BallsToStart();
     if (numBalls > 0) {

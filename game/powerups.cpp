@@ -74,6 +74,18 @@ void StartNotify(const char* text, int anim)
     PowerUpStartNotify();
 }
 
+void AllPowersOff()
+{
+    EffectsOff();
+    Pad1Move(-1);
+    Pad23Move(-1);
+    Taltrix(-2);
+    shootPadActive = 0;
+    ShootPadOff();
+    EndAllBullets();
+    stickyOn = 0;
+}
+
 void EffectsOff()
 {
     for (Q2SL_sprite& icon : effectIcons)

@@ -17,6 +17,8 @@ void ShootPadReset();
 void SetPowerUps();
 // Every effect slot off at once, without its end action.
 void EffectsOff();
+// Every power of the field off: effects, extra pads, Taltrix mode, guns and bullets, the sticky pad.
+void AllPowersOff();
 // Releases the capsules of the level.
 void FreePowerUps();
 
