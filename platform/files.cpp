@@ -7,11 +7,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <strings.h>
 #include <vector>
 
@@ -121,6 +123,40 @@ std::string DefaultUserDir()
     return "";
 }
 
+// A write goes to ".NAME.XXXXXX" beside its file and is renamed over it; a program killed
+// in between leaves that temporary behind. Any older than a minute is no write in
+// progress, whoever started it, so it goes when the game starts.
+constexpr char kTempSuffix[] = ".XXXXXX";
+constexpr time_t kStaleTempSeconds = 60;
+
+bool IsTemporaryName(const char* name)
+{
+    const size_t len = std::strlen(name), suffix = sizeof kTempSuffix - 1;
+    if (name[0] != '.' || len < suffix + 2 || name[len - suffix] != '.')
+        return false;
+    for (size_t i = len - suffix + 1; i < len; i++)
+        if (!std::isalnum(static_cast<unsigned char>(name[i])))
+            return false;
+    return true;
+}
+
+void RemoveStaleTemporaries(const std::string& dir)
+{
+    DIR* d = opendir(dir.c_str());
+    if (!d)
+        return;
+    const time_t now = time(nullptr);
+    while (const dirent* entry = readdir(d)) {
+        if (!IsTemporaryName(entry->d_name))
+            continue;
+        const std::string path = dir + "/" + entry->d_name;
+        struct stat st;
+        if (lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && now - st.st_mtime > kStaleTempSeconds)
+            unlink(path.c_str());
+    }
+    closedir(d);
+}
+
 bool WriteAll(int fd, const uint8_t* data, size_t size)
 {
     while (size > 0) {
@@ -167,6 +203,8 @@ bool I_InitFiles(const I_Options& opts, std::string& error)
     // The game runs on without a place to save: its writes then fail and it says so.
     if (userDir.empty() || !I_MakeDirectories(userDir))
         std::fprintf(stderr, "taltrix: cannot create the user directory %s\n", userDir.c_str());
+    else
+        RemoveStaleTemporaries(userDir);
     return true;
 }
 
@@ -226,7 +264,7 @@ bool I_WriteUserFile(const char* name, const void* data, size_t size)
         return false;
     const size_t slash = path.find_last_of('/');
     const std::string dir = path.substr(0, slash);
-    std::string temp = dir + "/." + path.substr(slash + 1) + ".XXXXXX";
+    std::string temp = dir + "/." + path.substr(slash + 1) + kTempSuffix;
     const int fd = mkstemp(temp.data());
     if (fd < 0)
         return false;

@@ -3,6 +3,7 @@
 // costs the game nothing but the write.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -23,7 +24,8 @@
 
 namespace {
 
-const char* const gameFiles[] = {"vexa.cfg", "scores.cfg", "1.sav"};
+const char* const gameFiles[] = {"vexa.cfg", "scores.cfg", "1.sav", "2.sav"};
+constexpr int kFiles = sizeof gameFiles / sizeof gameFiles[0];
 
 std::string MakeDir()
 {
@@ -70,8 +72,10 @@ void WriteVersion(int v)
         player.difficulty = 3;
         player.level = v;
     }
-    const std::vector<uint8_t> bytes = EncodeSavedGame(game, 1);
-    I_WriteUserFile(SaveFileName(1), bytes.data(), bytes.size());
+    for (int players = 1; players <= 2; players++) {
+        const std::vector<uint8_t> bytes = EncodeSavedGame(game, players);
+        I_WriteUserFile(SaveFileName(players), bytes.data(), bytes.size());
+    }
 }
 
 int Rounds()
@@ -86,10 +90,10 @@ TEST(TornWrite, AKilledWriterLeavesTheOldOrTheNewFile)
 {
     const std::string dir = MakeDir();
     UseUserDir(dir);
-    std::vector<uint8_t> versions[2][3];
+    std::vector<uint8_t> versions[2][kFiles];
     for (int v = 1; v >= 0; v--) {
         WriteVersion(v);
-        for (int f = 0; f < 3; f++) {
+        for (int f = 0; f < kFiles; f++) {
             versions[v][f] = ReadUserFile(gameFiles[f]);
             ASSERT_FALSE(versions[v][f].empty()) << gameFiles[f];
         }
@@ -110,12 +114,28 @@ TEST(TornWrite, AKilledWriterLeavesTheOldOrTheNewFile)
         int status = 0;
         waitpid(child, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status));
-        for (int f = 0; f < 3; f++) {
+        for (int f = 0; f < kFiles; f++) {
             const std::vector<uint8_t> now = ReadUserFile(gameFiles[f]);
             ASSERT_TRUE(now == versions[0][f] || now == versions[1][f])
                 << gameFiles[f] << " torn in round " << round << ": " << now.size() << " bytes";
         }
     }
+
+    // The temporaries of the killed writes go when the game next starts, once they are old
+    // enough to be nobody's write in progress.
+    const std::string temporaries = "find '" + dir + "' -regextype posix-extended -regex '.*/\\..+\\.[[:alnum:]]{6}' -type f";
+    const std::string backdate = temporaries + " -exec touch -d '-2 minutes' {} +";
+    ASSERT_EQ(std::system(backdate.c_str()), 0);
+    UseUserDir(dir);
+    EXPECT_NE(std::system((temporaries + " | grep -q .").c_str()), 0) << "stale temporaries were kept";
+    for (int f = 0; f < kFiles; f++)
+        EXPECT_FALSE(ReadUserFile(gameFiles[f]).empty()) << gameFiles[f];
+    const std::string fresh = dir + "/.scores.cfg.a1B2c3";
+    std::FILE* another = std::fopen(fresh.c_str(), "w");
+    ASSERT_NE(another, nullptr);
+    std::fclose(another);
+    UseUserDir(dir);
+    EXPECT_EQ(access(fresh.c_str(), F_OK), 0) << "another writer's temporary was taken";
     RemoveDir(dir);
 }
 
@@ -149,6 +169,33 @@ TEST(ReadOnlyUserDir, AFailedWriteKeepsTheOldFileAndLeavesNothingBehind)
     const std::string leftovers = "find '" + dir + "' -name '.*' -type f | grep -q .";
     EXPECT_NE(std::system(leftovers.c_str()), 0) << "a temporary file was left behind";
     chmod(dir.c_str(), 0755);
+    RemoveDir(dir);
+}
+
+TEST(FullDisk, AWriteThatRunsOutOfRoomKeepsTheOldFileAndLeavesNothingBehind)
+{
+    const std::string dir = MakeDir();
+    UseUserDir(dir);
+    WriteVersion(0);
+    const std::vector<uint8_t> before = ReadUserFile("scores.cfg");
+
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // A file size limit fails the write part-way, as a full disk does.
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit room = {16, 16};
+        setrlimit(RLIMIT_FSIZE, &room);
+        AddHiScore("Third", 654321, 9, 2, 0);
+        SaveHiScore();
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(ReadUserFile("scores.cfg"), before) << "the scores were changed or lost";
+    const std::string leftovers = "find '" + dir + "' -name '.*' -type f | grep -q .";
+    EXPECT_NE(std::system(leftovers.c_str()), 0) << "a temporary file was left behind";
     RemoveDir(dir);
 }
 
