@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-// The longest folder a background name is looked up in.
-static const char userBacksFolder[] = "Backs\\User\\";
-static const char songFolder[] = "Midi\\";
+// The longest folder a background name is looked up in, and the song folder.
+static constexpr size_t userBacksFolderLength = sizeof "Backs\\User\\" - 1;
+static constexpr size_t songFolderLength = sizeof "Midi\\" - 1;
 
 bool IsPlainFileName(const char* name, size_t maxLength)
 {
@@ -33,8 +33,8 @@ bool ParseLevelFile(const uint8_t* data, size_t size, LevelFile& out)
         return false;
     if (!ReadName(data, out.background) || !ReadName(data + LEVEL_NAME_BYTES, out.song))
         return false;
-    const size_t backgroundMax = BACKGROUND_PATH_BYTES - (sizeof userBacksFolder - 1) - 1;
-    const size_t songMax = SONG_PATH_BYTES - (sizeof songFolder - 1) - 1;
+    const size_t backgroundMax = BACKGROUND_PATH_BYTES - userBacksFolderLength - 1;
+    const size_t songMax = SONG_PATH_BYTES - songFolderLength - 1;
     if (!IsPlainFileName(out.background, backgroundMax) || !IsPlainFileName(out.song, songMax))
         return false;
     const uint8_t* codes = data + 2 * LEVEL_NAME_BYTES;

@@ -130,6 +130,7 @@ void I_PresentIfDue()
         pitch = I_SCREEN_WIDTH;
     }
     backend->video->Present(pixels, pitch, palette);
+    I_LogFrame(pixels, pitch, palette);
 }
 
 void I_ResetDisplay()

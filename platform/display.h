@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/platform.h"
@@ -30,3 +31,9 @@ void I_MarkFrameDue();
 void I_PresentIfDue();
 // Drops the primary surface (shut-down).
 void I_ResetDisplay();
+
+// The frame log (frame_log.cpp): opened once the backend's clock runs, a line for every
+// frame shown, closed at shut-down.
+bool I_OpenFrameLog(const std::string& file, std::string& error);
+void I_LogFrame(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3]);
+void I_CloseFrameLog();

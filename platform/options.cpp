@@ -21,11 +21,12 @@ const char* const helpText =
     "  --list-devices       list the joysticks and gamepads found and exit\n"
     "  --record FILE        write every input the game reads to FILE\n"
     "  --replay FILE        play a recorded game again from FILE\n"
+    "  --until-ms N         close the window N ms after the start (virtual time\n"
+    "                       when headless)\n"
+    "  --frame-log FILE     one line per displayed frame: ms and a hash of it\n"
     "Headless runs only:\n"
     "  --script FILE        timed input, one event a line\n"
-    "  --until-ms N         close the window at virtual time N ms\n"
     "  --screenshot FILE    write the last displayed frame as PNG at the end\n"
-    "  --frame-log FILE     one line per displayed frame: ms and a hash of it\n"
     "  --event-log FILE     one JSON line per message box, sound and music event\n"
     "  --joystick           a joystick is attached\n"
     "  --gamepad            a gamepad is attached\n";
@@ -113,13 +114,10 @@ bool I_ParseOptions(std::vector<std::string>& args, I_Options& opts, std::string
             rest.push_back(arg);
     }
 
-    const bool headlessOnly = !opts.scriptFile.empty() || opts.untilMs >= 0 ||
-                              !opts.screenshotFile.empty() || !opts.frameLogFile.empty() ||
-                              !opts.eventLogFile.empty() || opts.joystickPresent ||
-                              opts.gamepadPresent;
+    const bool headlessOnly = !opts.scriptFile.empty() || !opts.screenshotFile.empty() ||
+                              !opts.eventLogFile.empty() || opts.joystickPresent || opts.gamepadPresent;
     if (headlessOnly && !opts.headless) {
-        error = "--script, --until-ms, --screenshot, --frame-log, --event-log, --joystick and "
-                "--gamepad need --headless";
+        error = "--script, --screenshot, --event-log, --joystick and --gamepad need --headless";
         return false;
     }
     args = std::move(rest);

@@ -19,11 +19,11 @@ struct I_Options {
     std::string userDir;        // empty: $XDG_DATA_HOME/taltrix
     double mouseSensitivity = 0; // pad pixels per mouse count to remember; 0: as remembered
     bool listDevices = false;   // start only the input devices, for listing them
+    int64_t untilMs = -1;       // end the run this long after the start, virtual time when headless (-1: never)
+    std::string frameLogFile;   // one line per displayed frame: ms and hash
     // Headless only.
     std::string scriptFile;     // timed input script
-    int64_t untilMs = -1;       // end the run at this virtual time (-1: never)
     std::string screenshotFile; // PNG of the last displayed frame, written at shut-down
-    std::string frameLogFile;   // one line per displayed frame: ms and hash
     std::string eventLogFile;   // JSON lines: boxes, sounds, music
     bool joystickPresent = false;
     bool gamepadPresent = false;

@@ -21,8 +21,9 @@ bool I_Init(const I_Options& opts, std::string& error)
     }
     backend = opts.headless ? &headlessBackend : &sdlBackend;
     if (backend->system->Init(opts, error)) {
-        if (I_StartReplay(opts, error))
+        if ((opts.frameLogFile.empty() || I_OpenFrameLog(opts.frameLogFile, error)) && I_StartReplay(opts, error))
             return true;
+        I_CloseFrameLog();
         backend->system->Shutdown();
     }
     backend = &headlessBackend;
@@ -35,6 +36,7 @@ void I_Shutdown()
     I_MusicClose();
     I_ResetInput();
     backend->system->Shutdown();
+    I_CloseFrameLog();
     I_ResetDisplay();
     I_ClearMessages();
     backend = &headlessBackend;

@@ -41,9 +41,8 @@ void ResetInput();
 void CheckSongEnd(uint64_t now);
 
 // Video (i_video.cpp).
-bool OpenFrameLog(const std::string& file, std::string& error);
 void KeepFramesFor(const std::string& screenshotFile);
-// Writes the screenshot and closes the frame log.
+// Writes the screenshot.
 void FinishVideo();
 
 } // namespace headless

@@ -26,8 +26,6 @@ bool OpenRecords(const I_Options& opts, std::string& error)
 {
     if (!opts.scriptFile.empty() && !LoadScript(opts.scriptFile, error))
         return false;
-    if (!opts.frameLogFile.empty() && !OpenFrameLog(opts.frameLogFile, error))
-        return false;
     if (!opts.eventLogFile.empty() && !OpenEventLog(opts.eventLogFile, error))
         return false;
     KeepFramesFor(opts.screenshotFile);

@@ -11,7 +11,9 @@ namespace {
 // game controllers loads SDL's mappings of the common pads and the player's own, from
 // SDL_GAMECONTROLLERCONFIG or the file SDL_GAMECONTROLLERCONFIG_FILE names.
 constexpr Uint32 subsystems = SDL_INIT_VIDEO | SDL_INIT_JOYSTICK | SDL_INIT_GAMECONTROLLER;
-bool onDisplay;   // the window is on a real display, not an invisible stand-in
+bool onDisplay;           // the window is on a real display, not an invisible stand-in
+int64_t closeAtMs = -1;   // how long after the start the run ends, or -1
+uint32_t startTicks;      // the clock at the start
 
 // SDL falls back to an invisible window when there is no display.
 bool RealDisplay()
@@ -48,6 +50,8 @@ bool Init(const I_Options& opts, std::string& error)
     }
     InputInit();
     onDisplay = RealDisplay();
+    closeAtMs = opts.untilMs;
+    startTicks = GetTicks();
     return true;
 }
 
@@ -65,6 +69,10 @@ void Shutdown()
 
 void PumpEvents()
 {
+    if (closeAtMs >= 0 && uint32_t(GetTicks() - startTicks) >= uint64_t(closeAtMs)) {
+        closeAtMs = -1;
+        I_PostMessage(I_MSG_CLOSE);
+    }
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         if (e.type == SDL_QUIT)

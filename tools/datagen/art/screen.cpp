@@ -15,7 +15,6 @@ constexpr int kFieldX = 8, kFieldY = 8, kFieldW = 480, kFieldH = 464;
 constexpr int kPanelX = 498;             // the status panel's left edge; only 142 columns show
 constexpr int kPanelW = kScreenW - kPanelX;
 constexpr int kPlayerPanelH = 192;
-constexpr int kPlayerPanelY[2] = {48, 240};  // in the panel
 
 // Brushed dark metal: fine horizontal streaks over a steel ramp.
 void BrushedMetal(Canvas& c, int x, int y, int w, int h, Hue hue, float light)
