@@ -17,17 +17,40 @@ namespace {
 // Keeps surfaces far below anything that could exhaust memory by a bad size.
 constexpr int maxSurfaceSide = 8192;
 
+// 0xFF in every byte of the word that is not 0, without a carry from one byte to the next.
+uint64_t NonZeroBytes(uint64_t v)
+{
+    constexpr uint64_t low7 = 0x7F7F7F7F7F7F7F7Full;
+    const uint64_t high = (((v & low7) + low7) | v) & ~low7;
+    return (high >> 7) * 0xFF;
+}
+
+// Copies one row but its colour-0 pixels, eight at a time: a keyed row has no branch a
+// pixel, where the field's big keyed blits spend their time.
+void CopyKeyedRow(uint8_t* dst, const uint8_t* src, int w)
+{
+    int x = 0;
+    for (; x + 8 <= w; x += 8) {
+        uint64_t from, to;
+        std::memcpy(&from, src + x, 8);
+        std::memcpy(&to, dst + x, 8);
+        const uint64_t take = NonZeroBytes(from);
+        to = (to & ~take) | (from & take);
+        std::memcpy(dst + x, &to, 8);
+    }
+    for (; x < w; x++)
+        if (src[x] != 0)
+            dst[x] = src[x];
+}
+
 // Copies a w x h area; the rows must not overlap.
 void CopyRows(uint8_t* dst, int dstPitch, const uint8_t* src, int srcPitch, int w, int h, bool keyed)
 {
     for (int y = 0; y < h; y++, dst += dstPitch, src += srcPitch) {
-        if (!keyed) {
+        if (keyed)
+            CopyKeyedRow(dst, src, w);
+        else
             std::memcpy(dst, src, size_t(w));
-            continue;
-        }
-        for (int x = 0; x < w; x++)
-            if (src[x] != 0)
-                dst[x] = src[x];
     }
 }
 

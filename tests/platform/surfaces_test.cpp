@@ -94,6 +94,28 @@ TEST(Surfaces, KeyedBlitsSkipColourZeroAndUnkeyedOnesCopyIt)
     EXPECT_EQ(At(dst.get(), 1, 1), 0);
 }
 
+// Rows long enough for the word-at-a-time copy, with every colour, at an odd offset.
+TEST(Surfaces, AKeyedBlitOfLongRowsKeepsExactlyTheColourZeroPixels)
+{
+    const int w = 300, h = 2;
+    SurfacePtr src = MakeSurface(w, h);
+    SurfacePtr dst = MakeSurface(w + 5, h);
+    int pitch = 0;
+    uint8_t* from = I_LockSurface(src.get(), &pitch);
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++)
+            from[y * pitch + x] = uint8_t((x * 7 + y) % 5 == 0 ? 0 : x + y);
+    I_FillSurface(dst.get(), 200);
+    I_Blt(dst.get(), 3, 0, src.get(), {0, 0, w, h}, true);
+    for (int y = 0; y < h; y++)
+        for (int x = 0; x < w; x++) {
+            const uint8_t colour = from[y * pitch + x];
+            ASSERT_EQ(At(dst.get(), x + 3, y), colour ? colour : 200) << x << "," << y;
+        }
+    EXPECT_EQ(At(dst.get(), 2, 0), 200);
+    EXPECT_EQ(At(dst.get(), w + 3, 0), 200);
+}
+
 TEST(Surfaces, ABlitWithinOneSurfaceCopiesTheAreaAsItWas)
 {
     SurfacePtr s = Numbered(6, 1);
