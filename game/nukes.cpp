@@ -116,6 +116,10 @@ static void Seek(atomClass& a)
     }
     ExplodeCell(a.targetCell);
     a.attack = 1;
+    // It hovers over its target while the block blows up. Flying on, it would overshoot by
+    // more than the next flight covers, and flight after flight it would leave the field
+    // further behind, on towards the end of its coordinates.
+    a.vx = a.vy = 0;
 }
 
 static void Move(atomClass& a)

@@ -1,5 +1,6 @@
 // The rules every game frame must leave true: ball counts and states, the blocks still to
-// break, positions inside the playfield, and the power-up timers inside their durations.
+// break, balls, pads and nukes inside the playfield, and the power-up timers inside their
+// durations.
 #include "gamemode/invariants.h"
 
 #include <cstdarg>
@@ -7,6 +8,7 @@
 #include <cstdlib>
 
 #include "app/cmdline.h"
+#include "game/specials.h"
 #include "game/world.h"
 
 static long checkedFrames = 0;  // game frames checked so far in this run
@@ -73,6 +75,11 @@ static void CheckField()
             Broken("pad %d at x %d", i, pads[i].x);
     if (!Inside(padMomentum, -10, 10))
         Broken("pad momentum %d", padMomentum);
+    for (size_t i = 0; i < atoms.size(); i++) {
+        const Q2SL_sprite& a = atoms[i].sprite;
+        if (!Inside(a.x, -a.width, FIELD_WIDTH) || !Inside(a.y, -a.height, FIELD_HEIGHT))
+            Broken("nuke %zu in state %d at (%d, %d)", i, atoms[i].state, a.x, a.y);
+    }
 }
 
 static void CheckEffects()

@@ -1,5 +1,7 @@
 #include "game/specials.h"
 
+#include <algorithm>
+
 #include "game/blocks.h"
 #include "game/powerups.h"
 #include "lively_support.h"
@@ -103,6 +105,33 @@ TEST_F(Specials, ASpectralNukeOfColourOneTakesTheFlashingHardBlocksToo)
     EXPECT_EQ(Kind(2, 3), 0);
     EXPECT_EQ(Kind(6, 6), 2) << "other colours are left alone";
     EXPECT_EQ(atoms[0].state, ATOM_GONE);
+}
+
+TEST_F(Specials, ANukeHoversOverEachTargetAndStaysOverTheField)
+{
+    PutBlock(0, 10, 0, 101);
+    PutBlock(0, 0, 11, 2);
+    PutBlock(0, 5, 0, 2);
+    PutBlock(0, 9, 6, 2);
+    PutBlock(0, 2, 3, 2);
+    Build();
+    Hit(10, 0);
+    int left = 0, right = 0;
+    for (int frame = 0; frame < 400 && atoms[0].state == ATOM_SEEKING; frame++) {
+        const int x = atoms[0].sprite.x;
+        const bool attacking = atoms[0].attack == 1;
+        Frames(1);
+        if (attacking && atoms[0].attack == 1) {
+            EXPECT_EQ(atoms[0].sprite.x, x) << "it drifted while its target blew up";
+        }
+        left = std::min(left, atoms[0].sprite.x);
+        right = std::max(right, atoms[0].sprite.x);
+    }
+    EXPECT_NE(atoms[0].state, ATOM_SEEKING);
+    for (int cell : {11, 5 * 12, 9 * 12 + 6, 2 * 12 + 3})
+        EXPECT_EQ(blocks[0][cell].anim, 0) << cell;
+    EXPECT_GE(left, 0);
+    EXPECT_LT(right, 480);
 }
 
 TEST_F(Specials, ANukeWithNothingToSeekLeavesAtOnce)
