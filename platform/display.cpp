@@ -18,8 +18,21 @@ std::vector<uint8_t> notedFrame;  // the picture with the note drawn over it
 
 } // namespace
 
+namespace {
+
+// One row, each pixel made Scale pixels wide; a scale known here unrolls to plain stores.
+template <int Scale>
+void ConvertRow(const uint8_t* src, const uint32_t lookup[256], uint32_t* dst, int scale = Scale)
+{
+    for (int x = 0; x < I_SCREEN_WIDTH; x++, dst += scale)
+        for (int k = 0; k < (Scale ? Scale : scale); k++)
+            dst[k] = lookup[src[x]];
+}
+
+} // namespace
+
 void I_ConvertFrame(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3], uint32_t* out,
-                    int outPitch)
+                    int outPitch, int scale)
 {
     uint32_t lookup[256];
     for (int i = 0; i < 256; i++)
@@ -27,9 +40,15 @@ void I_ConvertFrame(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3]
                     rgb[i * 3 + 2];
     for (int y = 0; y < I_SCREEN_HEIGHT; y++) {
         const uint8_t* src = pixels + y * pitch;
-        uint32_t* dst = out + y * outPitch;
-        for (int x = 0; x < I_SCREEN_WIDTH; x++)
-            dst[x] = lookup[src[x]];
+        uint32_t* dst = out + size_t(y) * scale * outPitch;
+        switch (scale) {
+        case 1: ConvertRow<1>(src, lookup, dst); break;
+        case 2: ConvertRow<2>(src, lookup, dst); break;
+        case 3: ConvertRow<3>(src, lookup, dst); break;
+        default: ConvertRow<0>(src, lookup, dst, scale); break;
+        }
+        for (int copy = 1; copy < scale; copy++)
+            std::memcpy(dst + size_t(copy) * outPitch, dst, size_t(I_SCREEN_WIDTH) * scale * 4);
     }
 }
 

@@ -9,9 +9,9 @@
 #include "platform/platform.h"
 
 // Converts a 640 x 480 8-bit picture through the palette into 0xAARRGGBB pixels (alpha
-// 0xFF), outPitch counted in pixels.
+// 0xFF), outPitch counted in pixels, each pixel made a scale x scale square.
 void I_ConvertFrame(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3], uint32_t* out,
-                    int outPitch);
+                    int outPitch, int scale = 1);
 
 // A 640 x 480 8-bit picture through the palette as rows of 8-bit red, green, blue.
 std::vector<uint8_t> I_FrameRgb(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3]);

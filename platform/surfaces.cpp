@@ -115,8 +115,10 @@ void I_Blt(I_Surface* dst, int dx, int dy, I_Surface* src, const I_Rect& srcArea
     const uint8_t* from = src->pixels.data() + size_t(sy) * src->pitch + sx;
     uint8_t* to = dst->pixels.data() + size_t(dy) * dst->pitch + dx;
     if (src == dst) {
-        // A blit within one surface may overlap itself: copy the area out first.
-        std::vector<uint8_t> area(size_t(w) * h);
+        // A blit within one surface may overlap itself: copy the area out first, into a
+        // buffer kept for the next such blit (the game makes several a frame).
+        static std::vector<uint8_t> area;
+        area.resize(size_t(w) * h);
         CopyRows(area.data(), w, from, src->pitch, w, h, false);
         CopyRows(to, dst->pitch, area.data(), w, w, h, keyed);
     } else {

@@ -52,14 +52,30 @@ int TakeChannel()
     return c;
 }
 
-// The samples in the mixer's format, as a chunk that frees its buffer with itself.
-std::shared_ptr<Mix_Chunk> Convert(const std::vector<uint8_t>& samples)
+// 8-bit mono samples as 16-bit stereo at a whole multiple of their rate, drawn straight
+// from each sample to the next: SDL's general resampler would take a good part of the
+// start-up for the game's forty sounds.
+Uint8* Upsample(const std::vector<uint8_t>& samples, int factor, Uint32& bytes)
 {
-    int rate = 0, channels = 0;
-    Uint16 format = 0;
+    bytes = Uint32(samples.size() * size_t(factor) * 4);
+    auto* out = static_cast<Sint16*>(SDL_malloc(bytes));
+    if (!out)
+        return nullptr;
+    Sint16* at = out;
+    for (size_t i = 0; i < samples.size(); i++) {
+        const int from = (samples[i] - 128) * 256;
+        const int to = i + 1 < samples.size() ? (samples[i + 1] - 128) * 256 : from;
+        for (int step = 0; step < factor; step++, at += 2)
+            at[0] = at[1] = Sint16(from + (to - from) * step / factor);
+    }
+    return reinterpret_cast<Uint8*>(out);
+}
+
+// Any other mixer format, through SDL's converter.
+Uint8* ConvertWithSdl(const std::vector<uint8_t>& samples, int rate, Uint16 format, int channels, Uint32& bytes)
+{
     SDL_AudioCVT cvt;
-    if (samples.empty() || !Mix_QuerySpec(&rate, &format, &channels) ||
-        SDL_BuildAudioCVT(&cvt, AUDIO_U8, 1, I_SOUND_RATE, format, Uint8(channels), rate) < 0)
+    if (SDL_BuildAudioCVT(&cvt, AUDIO_U8, 1, I_SOUND_RATE, format, Uint8(channels), rate) < 0)
         return nullptr;
     cvt.len = int(samples.size());
     cvt.buf = static_cast<Uint8*>(SDL_malloc(size_t(cvt.len) * cvt.len_mult));
@@ -70,14 +86,31 @@ std::shared_ptr<Mix_Chunk> Convert(const std::vector<uint8_t>& samples)
         SDL_free(cvt.buf);
         return nullptr;
     }
+    bytes = Uint32(cvt.needed ? cvt.len_cvt : cvt.len);
+    return cvt.buf;
+}
+
+// The samples in the mixer's format, as a chunk that frees its buffer with itself.
+std::shared_ptr<Mix_Chunk> Convert(const std::vector<uint8_t>& samples)
+{
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    if (samples.empty() || !Mix_QuerySpec(&rate, &format, &channels))
+        return nullptr;
+    Uint32 bytes = 0;
+    Uint8* buffer = format == AUDIO_S16SYS && channels == 2 && rate % I_SOUND_RATE == 0
+                        ? Upsample(samples, rate / I_SOUND_RATE, bytes)
+                        : ConvertWithSdl(samples, rate, format, channels, bytes);
+    if (!buffer)
+        return nullptr;
     auto* chunk = static_cast<Mix_Chunk*>(SDL_malloc(sizeof(Mix_Chunk)));
     if (!chunk) {
-        SDL_free(cvt.buf);
+        SDL_free(buffer);
         return nullptr;
     }
     chunk->allocated = 1;
-    chunk->abuf = cvt.buf;
-    chunk->alen = Uint32(cvt.needed ? cvt.len_cvt : cvt.len);
+    chunk->abuf = buffer;
+    chunk->alen = bytes;
     chunk->volume = MIX_MAX_VOLUME;
     return std::shared_ptr<Mix_Chunk>(chunk, Mix_FreeChunk);
 }

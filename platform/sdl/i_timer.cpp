@@ -1,6 +1,6 @@
-// The real clock. Ticks come from the high-resolution counter; a wait sleeps until about
-// a millisecond before its target and spins the rest, so pacing is exact while the game
-// uses a small share of one core.
+// The real clock. Ticks come from the high-resolution counter; a wait sleeps all the way to
+// its target. The kernel wakes a sleeper within a fraction of a millisecond, well inside the
+// game's one-millisecond ticks, so there is nothing to gain by spinning the last stretch.
 #include "platform/sdl/i_timer.h"
 
 #include <SDL.h>
@@ -14,7 +14,6 @@ namespace sdl {
 
 namespace {
 
-constexpr uint64_t spinUs = 1000;   // the last stretch of a wait is spun, not slept
 uint64_t startCount;                // the counter at tick 0
 uint64_t countsPerSecond;           // the counter's frequency
 
@@ -62,9 +61,9 @@ void WaitTicks(uint32_t mark, uint32_t ms)
         if (elapsed >= ms)
             return;
         const uint64_t target = CountAt(now + (ms - elapsed));
-        const uint64_t leftUs = (target - count) * 1000000 / countsPerSecond;
-        if (leftUs > spinUs)
-            std::this_thread::sleep_for(std::chrono::microseconds(leftUs - spinUs));
+        const uint64_t left = target - count;
+        const uint64_t leftNs = left / countsPerSecond * 1000000000 + left % countsPerSecond * 1000000000 / countsPerSecond;
+        std::this_thread::sleep_for(std::chrono::nanoseconds(leftNs));
     }
 }
 

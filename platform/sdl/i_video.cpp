@@ -1,5 +1,5 @@
 // The real display: a window showing the 640 x 480 picture through the palette, scaled by
-// a whole factor with nearest filtering, black around it.
+// a whole factor (shrunk to fit a smaller window), black around it.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -15,8 +15,16 @@ namespace {
 constexpr int maxStartScale = 3;   // a window never opens larger than three times the picture
 
 SDL_Window* window;                // the game window
-SDL_Renderer* renderer;            // draws into it
-SDL_Texture* texture;              // the last frame, in 32-bit colour
+// Where the window has pixels of its own (X11) a frame is converted straight into them,
+// enlarged as it goes: a few percent of a core, less than OpenGL takes to start, in time
+// and memory, and far less a frame where OpenGL is itself drawn by the processor (a
+// virtual display, a machine without a graphics driver). Otherwise (Wayland, or a driver
+// the player names in SDL_RENDER_DRIVER) SDL's renderer shows frames from a texture.
+SDL_Renderer* renderer;            // null while the window's own pixels are used
+SDL_Texture* texture;              // the renderer's copy of the last frame
+SDL_Surface* frame;                // a frame to be stretched or converted into the window
+SDL_Surface* painted;              // the window pixels the border was last painted in
+int paintedW, paintedH;            // and their size then
 bool fullscreen;                   // the window covers the desktop
 Uint32 settledAt;                  // SDL ticks of the last change that moves the focus by itself
 // Losing the focus ends the game, so a loss the program caused itself (a switch to or
@@ -35,20 +43,69 @@ int StartScale(int remembered)
                       remembered > 0 ? int(I_MAX_WINDOW_SCALE) : maxStartScale);
 }
 
-// Draws the last frame again (after an expose, a resize or a new frame).
+// Shows the last frame again (after an expose or a resize). The window's own pixels still
+// hold it unless the window changed size; then the next frame due paints them afresh.
 void Redraw()
 {
+    if (!renderer) {
+        if (painted && SDL_UpdateWindowSurface(window) == 0)
+            return;
+        SDL_Surface* out = SDL_GetWindowSurface(window);
+        if (out && !painted) {
+            SDL_FillRect(out, nullptr, 0);
+            SDL_UpdateWindowSurface(window);
+        }
+        I_MarkFrameDue();
+        return;
+    }
     int w = 0, h = 0;
     SDL_GetRendererOutputSize(renderer, &w, &h);
     const I_Rect fit = I_FitDisplay(w, h);
     const SDL_Rect where{fit.x, fit.y, fit.w, fit.h};
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    SDL_RenderClear(renderer);
+    // Black around the picture; a picture that fills the window has nothing around it.
+    if (fit.w != w || fit.h != h) {
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+        SDL_RenderClear(renderer);
+    }
     SDL_RenderCopy(renderer, texture, nullptr, &where);
     SDL_RenderPresent(renderer);
 }
 
-void Present(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3])
+bool Is32BitColour(const SDL_Surface* s)
+{
+    return s->format->format == SDL_PIXELFORMAT_RGB888 || s->format->format == SDL_PIXELFORMAT_ARGB8888;
+}
+
+void PresentToWindow(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3])
+{
+    SDL_Surface* out = SDL_GetWindowSurface(window);
+    if (!out)
+        return;
+    const I_Rect fit = I_FitDisplay(out->w, out->h);
+    // Black around the picture, painted once for each new set of window pixels.
+    if (out != painted || out->w != paintedW || out->h != paintedH) {
+        SDL_FillRect(out, nullptr, 0);
+        painted = out;
+        paintedW = out->w;
+        paintedH = out->h;
+    }
+    const int scale = fit.w / I_SCREEN_WIDTH;
+    if (Is32BitColour(out) && scale >= 1 && fit.w == scale * I_SCREEN_WIDTH && fit.h == scale * I_SCREEN_HEIGHT) {
+        if (SDL_LockSurface(out) != 0)
+            return;
+        auto* at = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(out->pixels) + size_t(fit.y) * out->pitch);
+        I_ConvertFrame(pixels, pitch, rgb, at + fit.x, out->pitch / 4, scale);
+        SDL_UnlockSurface(out);
+    } else {
+        // A window smaller than the picture, or pixels in another format: SDL converts.
+        I_ConvertFrame(pixels, pitch, rgb, static_cast<uint32_t*>(frame->pixels), frame->pitch / 4);
+        SDL_Rect where{fit.x, fit.y, fit.w, fit.h};
+        SDL_BlitScaled(frame, nullptr, out, &where);
+    }
+    SDL_UpdateWindowSurface(window);
+}
+
+void PresentThroughRenderer(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3])
 {
     void* out = nullptr;
     int outPitch = 0;
@@ -59,10 +116,49 @@ void Present(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3])
     Redraw();
 }
 
+void Present(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3])
+{
+    if (renderer)
+        PresentThroughRenderer(pixels, pitch, rgb);
+    else
+        PresentToWindow(pixels, pitch, rgb);
+}
+
 void ShowCursor(bool show)
 {
     // Hides the pointer over the window only.
     SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+}
+
+// The window's own pixels, black, or else a renderer and its texture.
+bool StartDrawing()
+{
+    if (!SDL_GetHint(SDL_HINT_RENDER_DRIVER)) {
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+        frame = SDL_CreateRGBSurfaceWithFormat(0, I_SCREEN_WIDTH, I_SCREEN_HEIGHT, 32, SDL_PIXELFORMAT_RGB888);
+        if (frame && SDL_GetWindowSurface(window)) {
+            Redraw();
+            return true;
+        }
+    }
+    renderer = SDL_CreateRenderer(window, -1, 0);
+    if (!renderer)
+        return false;
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, I_SCREEN_WIDTH,
+                                I_SCREEN_HEIGHT);
+    if (!texture)
+        return false;
+    // The picture covers its place: nothing to blend.
+    SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_NONE);
+    void* out = nullptr;
+    int outPitch = 0;
+    if (SDL_LockTexture(texture, nullptr, &out, &outPitch) == 0) {
+        std::memset(out, 0, size_t(outPitch) * I_SCREEN_HEIGHT);
+        SDL_UnlockTexture(texture);
+    }
+    Redraw();
+    return true;
 }
 
 } // namespace
@@ -76,27 +172,12 @@ bool VideoInit(bool startFullscreen, int rememberedScale, std::string& error)
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     window = SDL_CreateWindow("Taltrix", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                               I_SCREEN_WIDTH * scale, I_SCREEN_HEIGHT * scale, flags);
-    if (window)
-        renderer = SDL_CreateRenderer(window, -1, 0);
-    if (renderer) {
-        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-        texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                    I_SCREEN_WIDTH, I_SCREEN_HEIGHT);
-    }
-    if (!texture) {
+    if (!window || !StartDrawing()) {
         error = std::string("cannot open the window: ") + SDL_GetError();
         VideoShutdown();
         return false;
     }
     SDL_SetWindowMinimumSize(window, I_SCREEN_WIDTH / 4, I_SCREEN_HEIGHT / 4);
-    // Black until the game shows its first frame.
-    void* out = nullptr;
-    int outPitch = 0;
-    if (SDL_LockTexture(texture, nullptr, &out, &outPitch) == 0) {
-        std::memset(out, 0, size_t(outPitch) * I_SCREEN_HEIGHT);
-        SDL_UnlockTexture(texture);
-    }
-    Redraw();
     return true;
 }
 
@@ -128,9 +209,12 @@ void VideoShutdown()
         SDL_DestroyRenderer(renderer);
     if (window)
         SDL_DestroyWindow(window);
+    SDL_FreeSurface(frame);
     texture = nullptr;
     renderer = nullptr;
     window = nullptr;
+    frame = nullptr;
+    painted = nullptr;
 }
 
 SDL_Window* Window()

@@ -27,15 +27,17 @@ void BM_Present(benchmark::State& state)
     uint8_t rgb[256 * 3];
     for (int i = 0; i < 256 * 3; i++)
         rgb[i] = uint8_t(i * 4);
-    std::vector<uint32_t> out(pixels.size());
+    const int scale = int(state.range(0));
+    std::vector<uint32_t> out(pixels.size() * scale * scale);
     for (auto _ : state) {
-        I_ConvertFrame(pixels.data(), I_SCREEN_WIDTH, rgb, out.data(), I_SCREEN_WIDTH);
+        I_ConvertFrame(pixels.data(), I_SCREEN_WIDTH, rgb, out.data(), I_SCREEN_WIDTH * scale, scale);
         benchmark::DoNotOptimize(out.data());
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(pixels.size()));
 }
-BENCHMARK(BM_Present);
+// At the window's usual whole scales: the picture itself, and enlarged two and three times.
+BENCHMARK(BM_Present)->Arg(1)->Arg(2)->Arg(3);
 
 // One iteration is one second of game frames with nothing to draw: the share of a core
 // the timer takes must stay small (under 5 %).
