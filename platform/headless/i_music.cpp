@@ -5,14 +5,11 @@
 
 #include "platform/headless/event_log.h"
 #include "platform/headless/headless.h"
-#include "platform/headless/midi_length.h"
+#include "platform/midi_length.h"
 
 namespace headless {
 
 namespace {
-
-// Largest song we read.
-constexpr size_t maxSongBytes = 4u << 20;
 
 struct Song {
     bool open = false;
@@ -29,8 +26,8 @@ bool Open(const std::string& realPath, const char* gamePath)
 {
     std::vector<uint8_t> bytes;
     uint64_t lengthMs = 0;
-    if (!I_ReadFile(realPath, bytes, maxSongBytes) ||
-        !MidiLengthMs(bytes.data(), bytes.size(), lengthMs))
+    if (!I_ReadFile(realPath, bytes, I_MAX_SONG_BYTES) ||
+        !I_MidiLengthMs(bytes.data(), bytes.size(), lengthMs))
         return false;
     song = Song{true, gamePath, lengthMs};
     LogMusic("open", song.path);

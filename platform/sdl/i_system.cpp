@@ -73,6 +73,7 @@ void PumpEvents()
         closeAtMs = -1;
         I_PostMessage(I_MSG_CLOSE);
     }
+    ServiceMusic();
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         if (e.type == SDL_QUIT)

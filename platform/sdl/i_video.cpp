@@ -48,14 +48,8 @@ int StartScale(int remembered)
 void Redraw()
 {
     if (!renderer) {
-        if (painted && SDL_UpdateWindowSurface(window) == 0)
-            return;
-        SDL_Surface* out = SDL_GetWindowSurface(window);
-        if (out && !painted) {
-            SDL_FillRect(out, nullptr, 0);
-            SDL_UpdateWindowSurface(window);
-        }
-        I_MarkFrameDue();
+        if (!painted || SDL_UpdateWindowSurface(window) != 0)
+            I_MarkFrameDue();
         return;
     }
     int w = 0, h = 0;
@@ -82,9 +76,12 @@ void PresentToWindow(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3
     if (!out)
         return;
     const I_Rect fit = I_FitDisplay(out->w, out->h);
-    // Black around the picture, painted once for each new set of window pixels.
+    // Black around the picture, painted once for each new set of window pixels. (Touching
+    // pixels for the first time is slow on some machines: a picture that fills the window
+    // leaves them to the picture.)
     if (out != painted || out->w != paintedW || out->h != paintedH) {
-        SDL_FillRect(out, nullptr, 0);
+        if (fit.w != out->w || fit.h != out->h)
+            SDL_FillRect(out, nullptr, 0);
         painted = out;
         paintedW = out->w;
         paintedH = out->h;
@@ -130,16 +127,14 @@ void ShowCursor(bool show)
     SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
 }
 
-// The window's own pixels, black, or else a renderer and its texture.
+// The window's own pixels, painted by the first frame, or else a renderer and its texture.
 bool StartDrawing()
 {
     if (!SDL_GetHint(SDL_HINT_RENDER_DRIVER)) {
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         frame = SDL_CreateRGBSurfaceWithFormat(0, I_SCREEN_WIDTH, I_SCREEN_HEIGHT, 32, SDL_PIXELFORMAT_RGB888);
-        if (frame && SDL_GetWindowSurface(window)) {
-            Redraw();
+        if (frame && SDL_GetWindowSurface(window))
             return true;
-        }
     }
     renderer = SDL_CreateRenderer(window, -1, 0);
     if (!renderer)

@@ -43,5 +43,7 @@ void ForgetHeldInput();
 // Music (i_music.cpp): started and stopped with the mixer.
 void MusicInit();
 void MusicShutdown();
+// Starts a song asked for once its loading has finished.
+void ServiceMusic();
 
 } // namespace sdl

@@ -1,9 +1,9 @@
 // The length of a standard MIDI file.
-#include "platform/headless/midi_length.h"
+#include "platform/midi_length.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     uint64_t ms = 0;
-    headless::MidiLengthMs(data, size, ms);
+    I_MidiLengthMs(data, size, ms);
     return 0;
 }

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/headless/midi_length.h"
+#include "platform/midi_length.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ const Bytes endOfTrack = {0x00, 0xFF, 0x2F, 0x00};
 
 bool Length(const Bytes& file, uint64_t& ms)
 {
-    return headless::MidiLengthMs(file.data(), file.size(), ms);
+    return I_MidiLengthMs(file.data(), file.size(), ms);
 }
 
 } // namespace

@@ -1,11 +1,9 @@
 // Reading a standard MIDI file far enough to know how long it plays: every track's
 // events are walked for their delta times and tempo changes; nothing else is kept.
-#include "platform/headless/midi_length.h"
+#include "platform/midi_length.h"
 
 #include <algorithm>
 #include <vector>
-
-namespace headless {
 
 namespace {
 
@@ -130,7 +128,7 @@ uint64_t TicksToUs(uint64_t ticks, uint16_t perQuarter, std::vector<TempoChange>
 
 } // namespace
 
-bool MidiLengthMs(const uint8_t* data, size_t size, uint64_t& ms)
+bool I_MidiLengthMs(const uint8_t* data, size_t size, uint64_t& ms)
 {
     if (!data || size < 14 || Be32(data) != 0x4D546864 /* "MThd" */)
         return false;
@@ -177,4 +175,3 @@ bool MidiLengthMs(const uint8_t* data, size_t size, uint64_t& ms)
     return true;
 }
 
-} // namespace headless

@@ -4,10 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace headless {
+// The longest song file read.
+constexpr size_t I_MAX_SONG_BYTES = 4u << 20;
 
 // The playing time in milliseconds (rounded up) of a standard MIDI file: the end of its
 // last track through the tempo map. False for a file that is not a well-formed one.
-bool MidiLengthMs(const uint8_t* data, size_t size, uint64_t& ms);
-
-} // namespace headless
+bool I_MidiLengthMs(const uint8_t* data, size_t size, uint64_t& ms);
