@@ -135,6 +135,8 @@ bool StartDrawing()
         frame = SDL_CreateRGBSurfaceWithFormat(0, I_SCREEN_WIDTH, I_SCREEN_HEIGHT, 32, SDL_PIXELFORMAT_RGB888);
         if (frame && SDL_GetWindowSurface(window))
             return true;
+        SDL_FreeSurface(frame);
+        frame = nullptr;
     }
     renderer = SDL_CreateRenderer(window, -1, 0);
     if (!renderer)
