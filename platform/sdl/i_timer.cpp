@@ -17,11 +17,17 @@ namespace {
 uint64_t startCount;                // the counter at tick 0
 uint64_t countsPerSecond;           // the counter's frequency
 
+// A number of counter steps in units of which there are perSecond a second, rounded down,
+// without overflowing on long runs.
+uint64_t CountsIn(uint64_t counts, uint64_t perSecond)
+{
+    return counts / countsPerSecond * perSecond + counts % countsPerSecond * perSecond / countsPerSecond;
+}
+
 // Milliseconds since the start, not yet cut to 32 bits.
 uint64_t Ticks64(uint64_t count)
 {
-    const uint64_t elapsed = count - startCount;
-    return elapsed / countsPerSecond * 1000 + elapsed % countsPerSecond * 1000 / countsPerSecond;
+    return CountsIn(count - startCount, 1000);
 }
 
 // The counter value at which a 64-bit tick begins.
@@ -61,9 +67,7 @@ void WaitTicks(uint32_t mark, uint32_t ms)
         if (elapsed >= ms)
             return;
         const uint64_t target = CountAt(now + (ms - elapsed));
-        const uint64_t left = target - count;
-        const uint64_t leftNs = left / countsPerSecond * 1000000000 + left % countsPerSecond * 1000000000 / countsPerSecond;
-        std::this_thread::sleep_for(std::chrono::nanoseconds(leftNs));
+        std::this_thread::sleep_for(std::chrono::nanoseconds(CountsIn(target - count, 1000000000)));
     }
 }
 
