@@ -1,5 +1,7 @@
 // Real sound through SDL2_mixer: each sound buffer has a mixer channel of its own, and a
-// sample loaded once is converted once into one chunk that its duplicates share.
+// sample loaded once is converted once, when it is first played, into one chunk that its
+// duplicates share. Converting at the first play keeps the game's forty sounds (some
+// megabytes at the mixer's rate) out of the start-up.
 #include <SDL_mixer.h>
 
 #include <algorithm>
@@ -17,8 +19,14 @@ namespace {
 constexpr int outputRate = 44100;   // the mixer's output rate
 constexpr int channelStep = 256;   // channels are added in steps of this many
 
+// The samples in the mixer's format, shared by a sound and its duplicates.
+struct Conversion {
+    std::shared_ptr<Mix_Chunk> chunk;   // null until first played, or if converting failed
+    bool tried = false;
+};
+
 struct MixerSound : I_Sound {
-    std::shared_ptr<Mix_Chunk> chunk;   // the converted samples, shared with duplicates
+    std::shared_ptr<Conversion> conversion;
     Mix_Chunk tail{};                   // the rest of the chunk, when playing from within it
     int channel = -1;                   // -1 when the mixer is not running
     size_t pos = 0;                     // the byte it stands at while stopped
@@ -131,12 +139,22 @@ void ApplyLevels(const MixerSound* m)
     Mix_SetPanning(m->channel, Uint8(std::lround(left)), Uint8(std::lround(right)));
 }
 
+Mix_Chunk* Chunk(MixerSound* m)
+{
+    Conversion& c = *m->conversion;
+    if (!c.tried) {
+        c.tried = true;
+        c.chunk = Convert(*m->samples);
+    }
+    return c.chunk.get();
+}
+
 bool OnChannel(MixerSound* m)
 {
     if (!mixerOpen || m->channel < 0 || !Mix_Playing(m->channel))
         return false;
     const Mix_Chunk* playing = Mix_GetChunk(m->channel);
-    return playing == m->chunk.get() || playing == &m->tail;
+    return playing == m->conversion->chunk.get() || playing == &m->tail;
 }
 
 bool Init()
@@ -173,28 +191,27 @@ void Shutdown()
     mixerOpen = false;
 }
 
-MixerSound* NewSound(std::shared_ptr<Mix_Chunk> chunk)
+MixerSound* NewSound(const I_Sound& from, std::shared_ptr<Conversion> conversion)
 {
     auto* m = new MixerSound;
-    m->chunk = std::move(chunk);
+    static_cast<I_Sound&>(*m) = from;
+    m->conversion = std::move(conversion);
     // Without a device a buffer still exists; it just never sounds.
-    if (mixerOpen && m->chunk)
+    if (mixerOpen && !m->samples->empty())
         m->channel = TakeChannel();
     return m;
 }
 
 I_Sound* Create(std::shared_ptr<const std::vector<uint8_t>> samples)
 {
-    MixerSound* m = NewSound(mixerOpen ? Convert(*samples) : nullptr);
-    m->samples = std::move(samples);
-    return m;
+    I_Sound from;
+    from.samples = std::move(samples);
+    return NewSound(from, std::make_shared<Conversion>());
 }
 
 I_Sound* Duplicate(const I_Sound* s)
 {
-    MixerSound* m = NewSound(static_cast<const MixerSound*>(s)->chunk);
-    static_cast<I_Sound&>(*m) = *s;
-    return m;
+    return NewSound(*s, static_cast<const MixerSound*>(s)->conversion);
 }
 
 void Release(I_Sound* s)
@@ -212,7 +229,9 @@ void Play(I_Sound* s)
     MixerSound* m = Mixer(s);
     if (!mixerOpen || m->channel < 0 || OnChannel(m))
         return;
-    Mix_Chunk* chunk = m->chunk.get();
+    Mix_Chunk* chunk = Chunk(m);
+    if (!chunk)
+        return;
     if (m->pos > 0 && m->pos < chunk->alen) {
         m->tail = *chunk;
         m->tail.allocated = 0;
@@ -236,7 +255,7 @@ void Stop(I_Sound* s)
     if (!OnChannel(m))
         return;
     const size_t played = size_t(SDL_GetTicks() - m->startedAt) * size_t(bytesPerMs);
-    m->pos = std::min<size_t>(m->startPos + played / frameBytes * frameBytes, m->chunk->alen);
+    m->pos = std::min<size_t>(m->startPos + played / frameBytes * frameBytes, m->conversion->chunk->alen);
     Mix_HaltChannel(m->channel);
 }
 

@@ -1,6 +1,10 @@
 // The real display: a window showing the 640 x 480 picture through the palette, scaled by
 // a whole factor (shrunk to fit a smaller window), black around it.
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -22,7 +26,8 @@ SDL_Window* window;                // the game window
 // the player names in SDL_RENDER_DRIVER) SDL's renderer shows frames from a texture.
 SDL_Renderer* renderer;            // null while the window's own pixels are used
 SDL_Texture* texture;              // the renderer's copy of the last frame
-SDL_Surface* frame;                // a frame to be stretched or converted into the window
+SDL_Surface* frame;                // a frame to be stretched or converted into the window, made
+                                   // the first time one is
 SDL_Surface* painted;              // the window pixels the border was last painted in
 int paintedW, paintedH;            // and their size then
 bool fullscreen;                   // the window covers the desktop
@@ -65,6 +70,21 @@ void Redraw()
     SDL_RenderPresent(renderer);
 }
 
+// Maps new window pixels into the program in one step. Touching them one page at a time,
+// as the first frame would, takes some ten microseconds a page on virtual machines: a
+// hundredth of a second for a window twice the picture's size.
+void MapPixels(const SDL_Surface* s)
+{
+#ifdef MADV_POPULATE_WRITE
+    const auto page = uintptr_t(sysconf(_SC_PAGESIZE));
+    const auto from = reinterpret_cast<uintptr_t>(s->pixels) & ~(page - 1);
+    const auto to = reinterpret_cast<uintptr_t>(s->pixels) + size_t(s->pitch) * size_t(s->h);
+    madvise(reinterpret_cast<void*>(from), to - from, MADV_POPULATE_WRITE);
+#else
+    (void)s;
+#endif
+}
+
 bool Is32BitColour(const SDL_Surface* s)
 {
     return s->format->format == SDL_PIXELFORMAT_RGB888 || s->format->format == SDL_PIXELFORMAT_ARGB8888;
@@ -80,6 +100,7 @@ void PresentToWindow(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3
     // pixels for the first time is slow on some machines: a picture that fills the window
     // leaves them to the picture.)
     if (out != painted || out->w != paintedW || out->h != paintedH) {
+        MapPixels(out);
         if (fit.w != out->w || fit.h != out->h)
             SDL_FillRect(out, nullptr, 0);
         painted = out;
@@ -95,6 +116,10 @@ void PresentToWindow(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3
         SDL_UnlockSurface(out);
     } else {
         // A window smaller than the picture, or pixels in another format: SDL converts.
+        if (!frame)
+            frame = SDL_CreateRGBSurfaceWithFormat(0, I_SCREEN_WIDTH, I_SCREEN_HEIGHT, 32, SDL_PIXELFORMAT_RGB888);
+        if (!frame)
+            return;
         I_ConvertFrame(pixels, pitch, rgb, static_cast<uint32_t*>(frame->pixels), frame->pitch / 4);
         SDL_Rect where{fit.x, fit.y, fit.w, fit.h};
         SDL_BlitScaled(frame, nullptr, out, &where);
@@ -132,11 +157,8 @@ bool StartDrawing()
 {
     if (!SDL_GetHint(SDL_HINT_RENDER_DRIVER)) {
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        frame = SDL_CreateRGBSurfaceWithFormat(0, I_SCREEN_WIDTH, I_SCREEN_HEIGHT, 32, SDL_PIXELFORMAT_RGB888);
-        if (frame && SDL_GetWindowSurface(window))
+        if (SDL_GetWindowSurface(window))
             return true;
-        SDL_FreeSurface(frame);
-        frame = nullptr;
     }
     renderer = SDL_CreateRenderer(window, -1, 0);
     if (!renderer)
