@@ -1,5 +1,5 @@
-// The real clock: milliseconds from the high-resolution counter, and waits that sleep
-// until just before the target and spin the rest.
+// The real clock: milliseconds from the high-resolution counter, and waits that sleep to
+// their target.
 #pragma once
 
 #include <cstdint>

@@ -26,6 +26,8 @@
 #include "input/input.h"
 #include "platform/platform.h"
 
+#include "bench/percentile.h"
+
 namespace {
 
 // Brings the program up as its start-up does, and starts a game on the last level.
@@ -78,12 +80,6 @@ bool StartBusyLevel()
 int BallsFlying()
 {
     return int(std::count_if(balls.begin(), balls.end(), [](const Q2SL_sprite& b) { return b.state == BALL_FLYING; }));
-}
-
-double Percentile(std::vector<double> values, double share)
-{
-    std::sort(values.begin(), values.end());
-    return values[std::min(values.size() - 1, size_t(share * double(values.size())))];
 }
 
 // A run of frames short enough that the pad, playing by itself, is still clearing the level
