@@ -96,9 +96,8 @@ void PresentToWindow(const uint8_t* pixels, int pitch, const uint8_t rgb[256 * 3
     if (!out)
         return;
     const I_Rect fit = I_FitDisplay(out->w, out->h);
-    // Black around the picture, painted once for each new set of window pixels. (Touching
-    // pixels for the first time is slow on some machines: a picture that fills the window
-    // leaves them to the picture.)
+    // Black around the picture, painted once for each new set of window pixels; a picture
+    // that fills the window leaves them to the picture rather than writing them twice.
     if (out != painted || out->w != paintedW || out->h != paintedH) {
         MapPixels(out);
         if (fit.w != out->w || fit.h != out->h)
